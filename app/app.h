@@ -1,0 +1,21 @@
+// The application object: the program's one Application, which carries the
+// menu commands (bound by item name at start-up) and the application events.
+#pragma once
+
+#include "rt/rt.h"
+
+class App : public rt::Application {
+ public:
+  // The registered application object (the global function App).
+  static rt::Ref<App> Instance();
+
+  void Event_Open() override;
+  void Event_EnableMenuItems() override;
+  // Menu commands; each returns False.
+  bool AppleAboutJolvane_Action();       // about/
+  bool CheckforUpdateCheckNow_Action();  // update/
+  bool SoundSoundOff_Action();
+  bool SoundSoundOn_Action();
+  bool ATMAdd20Tokens_Action();
+  void Constructor() {}
+};

@@ -1,0 +1,67 @@
+// An HTTP client socket: an asynchronous GET whose answer arrives as an
+// event on the event loop.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "rt/controls.h"
+#include "rt/event.h"
+
+namespace rt {
+
+// Response headers; names compare without regard to letter case.
+class InternetHeaders : public Object {
+ public:
+  void Add(const std::string& name, const std::string& value);
+  // The first value of that name, or the empty text.
+  std::string Value(const std::string& name) const;
+  int Count() const { return static_cast<int>(entries_.size()); }
+
+ private:
+  std::vector<std::pair<std::string, std::string>> entries_;
+};
+
+// Error codes of HTTPSocket::Error.
+enum HttpError : int32_t {
+  kHttpErrorConnection = 102,   // refused, reset or lost connection
+  kHttpErrorHostNotFound = 103, // the name did not resolve
+  kHttpErrorTimeout = 104,      // no complete answer within the time bound
+  kHttpErrorTooLarge = 105,     // the answer exceeded the size cap
+  kHttpErrorProtocol = 106,     // a malformed answer or an unsupported address
+};
+
+class HTTPSocket : public PaneChild {
+ public:
+  HTTPSocket();
+  ~HTTPSocket() override;
+  void Constructor() {}
+
+  // Starts a GET of the address (http only) and returns at once. Later
+  // exactly one of PageReceived (any HTTP status, with the content) or Error
+  // is raised, unless the socket is gone first. An answer is capped in size
+  // and bounded in time (see rt/testing.h for the values); past either bound
+  // it ends on Error.
+  void Get(const std::string& address);
+
+  // The sending socket, the URL, the HTTP status code, the headers, the content.
+  Event<void(Ref<HTTPSocket>, std::string, int32_t, Ref<InternetHeaders>, std::string)>
+      PageReceived;
+  // The sending socket and an HttpError code.
+  Event<void(Ref<HTTPSocket>, int32_t)> Error;
+
+  void ApplyProperty(const std::string& key, const PropertyValue& value) override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  std::string address_;
+  int32_t port_ = 0;
+  bool yield_ = false;
+};
+
+}  // namespace rt

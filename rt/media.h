@@ -1,0 +1,82 @@
+// Files, pictures and sounds.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "rt/object.h"
+
+class QPixmap;
+
+namespace rt {
+
+class Picture;
+class Sound;
+
+// An entry of the file system, which may or may not exist.
+class FolderItem : public Object {
+ public:
+  explicit FolderItem(std::string path);
+  const std::string& NativePath() const { return path_; }
+  std::string Name() const;
+  bool Exists() const;
+  bool IsDirectory() const;
+  // The entry of that name in this folder (which may not exist), or nil
+  // when this is not a folder.
+  Ref<FolderItem> Child(const std::string& name) const;
+  // The decoded picture (JPEG, PNG), or nil when the file is missing or
+  // cannot be decoded.
+  Ref<Picture> OpenAsPicture() const;
+  // The sound (PCM WAV), or nil when the file is missing or is not a WAV
+  // the runtime can play.
+  Ref<Sound> OpenAsSound() const;
+
+ private:
+  std::string path_;
+};
+
+// The application package's resources folder: "Resources" in the parent of
+// the folder holding the executable, or nil when there is none.
+Ref<FolderItem> GetApplicationBundleResources();
+
+class Picture : public Object {
+ public:
+  Picture();
+  ~Picture() override;
+  int32_t Width() const;
+  int32_t Height() const;
+  // Where the picture came from (empty for one made in memory).
+  const std::string& SourcePath() const { return source_; }
+  const QPixmap& pixmap() const;
+
+ private:
+  friend class FolderItem;
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  std::string source_;
+};
+
+// A sound. Play returns at once; IsPlaying is True until the sound's own
+// duration (from its WAV header) has passed on the runtime's clock, whether
+// or not the machine has an audio device, so a wait on it always ends.
+class Sound : public Object {
+ public:
+  Sound();
+  ~Sound() override;
+  void Play();
+  void Stop();
+  bool IsPlaying() const;
+  // Duration from the WAV header, in milliseconds.
+  int64_t DurationMs() const { return durationMs_; }
+  const std::string& SourcePath() const { return source_; }
+
+ private:
+  friend class FolderItem;
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  std::string source_;
+  int64_t durationMs_ = 0;
+};
+
+}  // namespace rt

@@ -1,0 +1,16 @@
+// The main of every test suite: real widgets on the offscreen Qt platform,
+// virtual time on the simulated clock.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "rt/runtime.h"
+#include "rt/testing.h"
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  ::testing::InitGoogleTest(&argc, argv);
+  rt::testing::UseSimulatedClock();
+  rt::RuntimeInit(argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev
-  xvfb xauth python3 fonts-dejavu-core
+  xvfb xauth x11-utils xdotool python3 fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -34,6 +34,11 @@ bool AdvanceUntil(const std::function<bool()>& done, int64_t limitMs);
 int64_t NextDueIn();
 
 // --- Hooks -----------------------------------------------------------------
+// Sends MsgBox, MessageDialog, ShowURL and Beep to the hooks below instead of
+// the screen and the system (the test main does it).
+void UseTestHooks();
+bool TestHooksActive();
+
 struct Record {
   std::vector<std::string> msgBoxes;      // texts, in order
   std::vector<std::string> urls;          // ShowURL addresses, in order

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   ::testing::InitGoogleTest(&argc, argv);
   rt::testing::UseSimulatedClock();
+  rt::testing::UseTestHooks();
   rt::RuntimeInit(argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,113 @@
+// The game window: its layout, its 34 controls (looked up by name on every
+// use, never cached), the handlers bound to their events, the menu-item
+// accessors and the window's own events. The game state lives in Module1.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "rt/rt.h"
+
+// The window's six timer classes, registered as "Window1.Timer1" to
+// "Window1.Timer6". C++ cannot have a nested class Window1::Timer1 beside the
+// accessor Window1::Timer1(), so the point of the registered name becomes an
+// underscore: Window1_Timer1 .. Window1_Timer6.
+class Window1_Timer1 : public rt::Timer {};
+class Window1_Timer2 : public rt::Timer {};
+class Window1_Timer3 : public rt::Timer {};
+class Window1_Timer4 : public rt::Timer {};
+class Window1_Timer5 : public rt::Timer {};
+class Window1_Timer6 : public rt::Timer {};
+
+class Window1 : public rt::Window {
+ public:
+  Window1() : rt::Window("Window1.Window1") {}
+
+  // The implicit instance: the living game window, or a new one, built and
+  // shown (its Open has run) before it is returned.
+  static rt::Ref<Window1> Instance();
+
+  // Construction hooks.
+  void Layout() override;
+  void CreateControls() override;
+  void CreateControls0();  // controls 1 to 30
+  void CreateControls1();  // controls 31 to 34
+
+  // Control accessors, in creation order.
+  rt::Ref<rt::Rectangle> Rectangle1();
+  rt::Ref<rt::Rectangle> Rectangle2();
+  rt::Ref<rt::Canvas> Canvas2();
+  rt::Ref<rt::Canvas> Canvas5();
+  rt::Ref<rt::Canvas> Canvas8();
+  rt::Ref<rt::GroupBox> GroupBox1();
+  rt::Ref<rt::Label> StaticText1();
+  rt::Ref<rt::RadioButton> RadioButton1();
+  rt::Ref<rt::RadioButton> RadioButton2();
+  rt::Ref<rt::RadioButton> RadioButton3();
+  rt::Ref<rt::Label> StaticText2();
+  rt::Ref<rt::Label> StaticText3();
+  rt::Ref<rt::Rectangle> Rectangle3();
+  rt::Ref<rt::Canvas> Canvas1();
+  rt::Ref<rt::Rectangle> Rectangle4();
+  rt::Ref<rt::Canvas> Canvas4();
+  rt::Ref<rt::Rectangle> Rectangle5();
+  rt::Ref<rt::Canvas> Canvas7();
+  rt::Ref<rt::Rectangle> Rectangle6();
+  rt::Ref<rt::Canvas> Canvas3();
+  rt::Ref<rt::Rectangle> Rectangle7();
+  rt::Ref<rt::Canvas> Canvas6();
+  rt::Ref<rt::Rectangle> Rectangle8();
+  rt::Ref<rt::Canvas> Canvas9();
+  rt::Ref<rt::Canvas> Canvas10();
+  rt::Ref<rt::Timer> Timer1();
+  rt::Ref<rt::Timer> Timer2();
+  rt::Ref<rt::Timer> Timer3();
+  rt::Ref<rt::Label> StaticText4();
+  rt::Ref<rt::Label> StaticText5();
+  rt::Ref<rt::Label> StaticText6();
+  rt::Ref<rt::Timer> Timer4();
+  rt::Ref<rt::Timer> Timer5();
+  rt::Ref<rt::Timer> Timer6();
+
+  // Control event handlers.
+  void RadioButton1_Action(rt::Ref<rt::RadioButton> control);
+  void RadioButton2_Action(rt::Ref<rt::RadioButton> control);
+  void RadioButton3_Action(rt::Ref<rt::RadioButton> control);
+  bool Canvas10_MouseDown(rt::Ref<rt::Canvas> control, int32_t x, int32_t y);
+  void Timer1_Action(rt::Ref<rt::Timer> control);
+  void Timer2_Action(rt::Ref<rt::Timer> control);
+  void Timer3_Action(rt::Ref<rt::Timer> control);
+  void Timer4_Action(rt::Ref<rt::Timer> control);
+  void Timer5_Action(rt::Ref<rt::Timer> control);
+  void Timer6_Action(rt::Ref<rt::Timer> control);
+
+  // Menu-item accessors on the window's own menu bar; nil for a name the bar
+  // does not hold (UntitledMenu2).
+  rt::Ref<rt::AppleMenuItem> CheckforUpdateMenu();
+  rt::Ref<rt::AppleMenuItem> AppleAboutJolvane();
+  rt::Ref<rt::MenuItem> CheckforUpdateCheckNow();
+  rt::Ref<rt::MenuItem> ATMMenu();
+  rt::Ref<rt::MenuItem> ATMAdd20Tokens();
+  rt::Ref<rt::MenuItem> SoundMenu();
+  rt::Ref<rt::MenuItem> SoundSoundOff();
+  rt::Ref<rt::MenuItem> SoundSoundOn();
+  rt::Ref<rt::MenuItem> EditMenu();
+  rt::Ref<rt::MenuItem> EditClear();
+  rt::Ref<rt::MenuItem> EditPaste();
+  rt::Ref<rt::MenuItem> EditCopy();
+  rt::Ref<rt::MenuItem> EditCut();
+  rt::Ref<rt::MenuItem> UntitledMenu0();
+  rt::Ref<rt::MenuItem> EditUndo();
+  rt::Ref<rt::MenuItem> UntitledMenu2();
+  rt::Ref<rt::MenuItem> FileMenu();
+  rt::Ref<rt::QuitMenuItem> FileQuit();
+
+  // The window's own events.
+  bool Event_KeyDown(const std::string& key) override;
+  void Event_Open() override;
+  void Event_Close() override;
+
+ protected:
+  void Result();
+  void CheckWager();
+};

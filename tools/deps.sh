@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev
   libgtest-dev
   xvfb xauth x11-utils xdotool python3 fonts-dejavu-core
 )

@@ -10,16 +10,19 @@
 
 namespace rt {
 
-// Plain decimal text of an integer ("-3", "20").
+// Plain decimal text of an integer ("-3", "20"). The int32 overload keeps a
+// call with an int from being ambiguous between the other two.
+std::string Str(int32_t value);
 std::string Str(int64_t value);
 // Shortest decimal text of a double that reads back as the same value
 // ("1.5", "2", "-0.25").
 std::string Str(double value);
 
-// The leading number of the text as a double, after leading blanks: an
-// optional sign, digits, an optional fraction and exponent. 0 when the text
-// does not begin with a number ("" and "abc" give 0; "02" gives 2; "1.5abc"
-// gives 1.5; "-3" gives -3).
+// The leading number of the text as a double, after leading blanks (spaces,
+// tabs, line breaks): an optional sign, digits, an optional fraction and
+// exponent, read the same whatever the locale. 0 when the text does not begin
+// with a number ("" and "abc" give 0; "02" gives 2; "1.5abc" gives 1.5; "-3"
+// gives -3).
 double Val(const std::string& text);
 
 // The 1-based position of the first occurrence of `find` in `text` at or

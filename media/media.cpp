@@ -1,0 +1,161 @@
+#include "media/media.h"
+
+#include <set>
+#include <string>
+
+namespace {
+
+// A picture's cache: nil until a load succeeds.
+struct PictureCache {
+  rt::Ref<rt::Picture> pic;
+  bool used = false;
+};
+
+// A sound's cache: tried once, on the first call.
+struct SoundCache {
+  rt::Ref<rt::Sound> permaSound;
+  bool loaded = false;
+};
+
+// Failures already told to the player, so that each is told once per run
+// although a missing picture is looked for again at every redraw.
+std::set<std::string>& Told() {
+  static std::set<std::string> told;
+  return told;
+}
+
+void TellOnce(const std::string& key, const std::string& message) {
+  if (!Told().insert(key).second) return;
+  rt::MsgBox(message);
+}
+
+// The Resources folder, or nil; a missing folder is told once.
+rt::Ref<rt::FolderItem> ResourcesFolder() {
+  rt::Ref<rt::FolderItem> folder = rt::GetApplicationBundleResources();
+  if (!folder) {
+    TellOnce("",
+             "The Resources folder with the game's pictures and sounds is missing. "
+             "The game goes on without them.");
+  }
+  return folder;
+}
+
+// Tells that a file of the folder did not load: missing, or not readable.
+void TellUnloaded(const rt::Ref<rt::FolderItem>& folder, const rt::Ref<rt::FolderItem>& entry,
+                  const std::string& kind, const std::string& fileName,
+                  const std::string& consequence) {
+  const std::string where = " the Resources folder (" + folder->NativePath() + ")";
+  const std::string what = (entry && entry->Exists()) ? " in" + where + " cannot be read."
+                                                      : " is missing from" + where + ".";
+  TellOnce(fileName, "The " + kind + " file \"" + fileName + "\"" + what + " " + consequence);
+}
+
+rt::Ref<rt::Picture> LoadPicture(PictureCache& cache, const char* fileName) {
+  if (!cache.used) {
+    cache.used = true;
+    cache.pic = nullptr;
+  }
+  if (!cache.pic) {
+    rt::Ref<rt::FolderItem> folder = ResourcesFolder();
+    if (!folder) return cache.pic;
+    rt::Ref<rt::FolderItem> entry = folder->Child(fileName);
+    if (entry) cache.pic = entry->OpenAsPicture();
+    if (!cache.pic) {
+      TellUnloaded(folder, entry, "picture", fileName, "The game goes on without this picture.");
+    }
+  }
+  return cache.pic;
+}
+
+rt::Ref<rt::Sound> LoadSound(SoundCache& cache, const char* fileName) {
+  if (!cache.loaded) {
+    cache.loaded = true;  // before anything else: a failed load is not retried
+    rt::Ref<rt::FolderItem> folder = ResourcesFolder();
+    if (!folder) return cache.permaSound;
+    rt::Ref<rt::FolderItem> entry = folder->Child(fileName);
+    if (entry) cache.permaSound = entry->OpenAsSound();
+    if (!cache.permaSound) {
+      TellUnloaded(folder, entry, "sound", fileName, "The game goes on without this sound.");
+    }
+  }
+  return cache.permaSound;
+}
+
+PictureCache seven, box, check, hand, point, rossette, star, triangle, ball, jack, handleDown1,
+    handleUp1;
+SoundCache smallWin, medWin, jackPot, clickSound;
+
+}  // namespace
+
+rt::Ref<rt::Picture> Seven() {
+  return LoadPicture(seven, "7.jpg");
+}
+rt::Ref<rt::Picture> Box() {
+  return LoadPicture(box, "Box.jpg");
+}
+rt::Ref<rt::Picture> Check() {
+  return LoadPicture(check, "Check.jpg");
+}
+rt::Ref<rt::Picture> Hand() {
+  return LoadPicture(hand, "Hand.jpg");
+}
+rt::Ref<rt::Picture> Point() {
+  return LoadPicture(point, "Point.jpg");
+}
+rt::Ref<rt::Picture> Rossette() {
+  return LoadPicture(rossette, "Rossette.jpg");
+}
+rt::Ref<rt::Picture> Star() {
+  return LoadPicture(star, "Star.jpg");
+}
+rt::Ref<rt::Picture> Triangle() {
+  return LoadPicture(triangle, "Triangle.jpg");
+}
+rt::Ref<rt::Picture> Ball() {
+  return LoadPicture(ball, "Ball.jpg");
+}
+rt::Ref<rt::Picture> Jack() {
+  return LoadPicture(jack, "Jack.jpg");
+}
+rt::Ref<rt::Picture> HandleDown1() {
+  return LoadPicture(handleDown1, "HandleDown-1.jpg");
+}
+rt::Ref<rt::Picture> HandleUp1() {
+  return LoadPicture(handleUp1, "HandleUp-1.jpg");
+}
+
+rt::Ref<rt::Sound> smallwin() {
+  return LoadSound(smallWin, "smallwin.wav");
+}
+rt::Ref<rt::Sound> medwin() {
+  return LoadSound(medWin, "medwin.wav");
+}
+rt::Ref<rt::Sound> jackpot() {
+  return LoadSound(jackPot, "jackpot.wav");
+}
+rt::Ref<rt::Sound> click() {
+  return LoadSound(clickSound, "click.wav");
+}
+
+void PlayToEnd(rt::Ref<rt::Sound> (*sound)()) {
+  rt::Ref<rt::Sound> playing = sound();
+  if (!playing) return;
+  playing->Play();
+  while (sound()->IsPlaying()) rt::RuntimeBackgroundTask();
+}
+
+void ReleaseCachedSounds() {
+  smallWin.permaSound = nullptr;
+  medWin.permaSound = nullptr;
+  jackPot.permaSound = nullptr;
+  clickSound.permaSound = nullptr;
+}
+
+void ForgetCachedMedia() {
+  for (PictureCache* c : {&seven, &box, &check, &hand, &point, &rossette, &star, &triangle, &ball,
+                          &jack, &handleDown1, &handleUp1}) {
+    *c = PictureCache();
+  }
+  for (SoundCache* c : {&smallWin, &medWin, &jackPot, &clickSound}) *c = SoundCache();
+  Told().clear();
+}

@@ -8,6 +8,8 @@ class App : public rt::Application {
  public:
   // The registered application object (the global function App).
   static rt::Ref<App> Instance();
+  // Builds the class record under the registered name "App".
+  static const rt::ClassRecord& RegisterClass();
 
   void Event_Open() override;
   void Event_EnableMenuItems() override;

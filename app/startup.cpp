@@ -104,12 +104,22 @@ void MakeDefaultView() {
   (void)Window1::Instance();
 }
 
+const std::vector<ReleaseStep>& ReleaseSteps() {
+  static const std::vector<ReleaseStep> steps = {
+      {"cached sounds", ReleaseCachedSounds},
+      {"framework statics", rt::ReleaseFrameworkStatics},
+      {"FileTypes.pText", [] { FileTypes::pText = nullptr; }},
+      {"MenuBar1 instance", MenuBar1::ReleaseInstance},
+      {"Module1 stop flags",
+       [] {
+         Module1::StopColOne.clear();
+         Module1::StopColTwo.clear();
+         Module1::StopColThree.clear();
+       }},
+  };
+  return steps;
+}
+
 void finalize() {
-  ReleaseCachedSounds();
-  rt::ReleaseFrameworkStatics();
-  FileTypes::pText = nullptr;
-  MenuBar1::ReleaseInstance();
-  Module1::StopColOne.clear();
-  Module1::StopColTwo.clear();
-  Module1::StopColThree.clear();
+  for (const ReleaseStep& step : ReleaseSteps()) step.release();
 }

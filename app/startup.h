@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "rt/rt.h"
 
@@ -30,9 +31,17 @@ void ApplicationAddMenuHandlers();
 // The framework's call-back during its initialisation: the game window.
 void LateStartup();
 void MakeDefaultView();
-// Releases the statics, in order: the four cached sounds, the framework's
-// statics, FileTypes.pText, the MenuBar1 instance, Module1's stop flags.
+// Releases the statics, one step after another (ReleaseSteps).
 void finalize();
+
+// What finalize releases, in its order: the four cached sounds, the
+// framework's statics, FileTypes.pText, the MenuBar1 instance, Module1's
+// stop flags.
+struct ReleaseStep {
+  const char* what;
+  void (*release)();
+};
+const std::vector<ReleaseStep>& ReleaseSteps();
 
 // Tests only: the maker of the application object that NewAppInstance uses
 // (empty: the ordinary new App). The program itself never sets it; a test

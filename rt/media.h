@@ -23,7 +23,8 @@ class FolderItem : public Object {
   bool Exists() const;
   bool IsDirectory() const;
   // The entry of that name in this folder (which may not exist), or nil
-  // when this is not a folder.
+  // when this is not a folder or the name is not one plain name ("", ".",
+  // ".." or a name holding "/").
   Ref<FolderItem> Child(const std::string& name) const;
   // The decoded picture (JPEG, PNG), or nil when the file is missing or
   // cannot be decoded.
@@ -37,12 +38,16 @@ class FolderItem : public Object {
 };
 
 // The application package's resources folder: "Resources" in the parent of
-// the folder holding the executable, or nil when there is none.
+// the folder holding the executable, or nil when there is none. Looked up
+// anew at every call (tests: rt::testing::SetResourcesFolder).
 Ref<FolderItem> GetApplicationBundleResources();
 
 class Picture : public Object {
  public:
+  // An empty picture (0 x 0).
   Picture();
+  // A picture of that pixmap (for the runtime itself and for tests).
+  explicit Picture(const QPixmap& pixmap, std::string source = {});
   ~Picture() override;
   int32_t Width() const;
   int32_t Height() const;
@@ -64,10 +69,12 @@ class Sound : public Object {
  public:
   Sound();
   ~Sound() override;
+  // Play while playing starts the sound again from its beginning. Stop ends
+  // it at once.
   void Play();
   void Stop();
   bool IsPlaying() const;
-  // Duration from the WAV header, in milliseconds.
+  // Duration from the WAV header, in milliseconds (rounded up).
   int64_t DurationMs() const { return durationMs_; }
   const std::string& SourcePath() const { return source_; }
 

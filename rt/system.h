@@ -18,10 +18,13 @@ struct Keyboard {
   static bool AsyncKeyDown(int32_t keyCode);
 };
 
+// Every Random draws from the process's one generator, seeded from
+// std::random_device at start (tests: rt::testing::SeedRandom).
 class Random : public Object {
  public:
   Random();
-  // An integer from minimum to maximum, both included.
+  // An integer from minimum to maximum, both included (bounds given the
+  // wrong way round are taken the right way round).
   int32_t InRange(int32_t minimum, int32_t maximum);
 
  private:
@@ -51,7 +54,15 @@ class FileType : public Object {
   bool registered_ = false;
 };
 
-// The file types registered with the runtime, by name.
+// One registration: what the type had when Convert registered it.
+struct FileTypeRecord {
+  const FileType* owner;
+  std::string name, macType, macCreator, extensions;
+};
+
+// The file types registered with the runtime, by name, in the order of
+// registration. A FileType's registration ends with it.
 std::vector<std::string> RegisteredFileTypes();
+std::vector<FileTypeRecord> RegisteredFileTypeRecords();
 
 }  // namespace rt

@@ -1,0 +1,260 @@
+// The HTTP client socket on QNetworkAccessManager. An answer with any HTTP
+// status is a page; only a failure of the transfer is an Error. Every
+// transfer is bounded in time and capped in size, so a silent or endless
+// server ends on the error path. The events are raised from a fresh turn of
+// the event loop, never from inside Qt's network signals.
+#include "rt/http.h"
+
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <cctype>
+
+#include "rt/clock_internal.h"
+#include "rt/runtime.h"
+
+namespace rt {
+
+namespace {
+
+bool SameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// One manager for the process, made on the first request; it takes the
+// proxy from the environment (http_proxy), as the tests rely on.
+QNetworkAccessManager* Manager() {
+  static QNetworkAccessManager* manager = [] {
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+    return new QNetworkAccessManager;
+  }();
+  return manager;
+}
+
+int32_t ErrorCode(QNetworkReply::NetworkError error) {
+  switch (error) {
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::ProxyNotFoundError:
+      return kHttpErrorHostNotFound;
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::ProxyTimeoutError:
+      return kHttpErrorTimeout;
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::BackgroundRequestNotAllowedError:
+    case QNetworkReply::UnknownNetworkError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+      return kHttpErrorConnection;
+    default:
+      return kHttpErrorProtocol;
+  }
+}
+
+// Qt reports an HTTP error status as a reply error too; such an answer is
+// still a page. A transfer cut off after the status line is not.
+bool IsStatusError(QNetworkReply::NetworkError error) {
+  const int e = static_cast<int>(error);
+  return (e >= 201 && e <= 299) || error == QNetworkReply::ProtocolInvalidOperationError ||
+         (e >= 401 && e <= 499);
+}
+
+std::string ContentText(const QByteArray& bytes, const QByteArray& contentType) {
+  const QByteArray type = contentType.toLower();
+  const bool latin1 = type.contains("charset=iso-8859-1") || type.contains("charset=latin1") ||
+                      type.contains("charset=\"iso-8859-1\"");
+  // Invalid UTF-8 becomes U+FFFD: the text handed on is always valid.
+  const QString text = latin1 ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+  return text.toStdString();
+}
+
+}  // namespace
+
+void InternetHeaders::Add(const std::string& name, const std::string& value) {
+  entries_.emplace_back(name, value);
+}
+
+std::string InternetHeaders::Value(const std::string& name) const {
+  for (const auto& [n, v] : entries_) {
+    if (SameName(n, name)) return v;
+  }
+  return {};
+}
+
+struct HTTPSocket::Impl {
+  QObject context;  // receiver of every connection: gone with the socket
+  QPointer<QNetworkReply> reply;
+  QTimer bound;
+  QByteArray body;
+  std::string address;
+  int64_t maxBytes = 0;
+  int32_t failure = 0;      // the code when we ended the transfer ourselves
+  uint64_t generation = 0;  // a new Get or the socket's end drops older answers
+  bool counted = false;
+  std::shared_ptr<bool> alive = std::make_shared<bool>(true);
+};
+
+HTTPSocket::HTTPSocket() : impl_(std::make_unique<Impl>()) {
+  impl_->bound.setSingleShot(true);
+}
+
+HTTPSocket::~HTTPSocket() {
+  Drop();
+}
+
+void HTTPSocket::ApplyProperty(const std::string& key, const PropertyValue& value) {
+  if (key == "Address") {
+    if (const auto* text = std::get_if<std::string>(&value)) {
+      address_ = *text;
+      return;
+    }
+  } else if (key == "Port") {
+    if (const auto* number = std::get_if<int32_t>(&value)) {
+      port_ = *number;
+      return;
+    }
+  } else if (key == "yield") {
+    if (const auto* flag = std::get_if<bool>(&value)) {
+      yield_ = *flag;
+      return;
+    }
+  } else {
+    PaneChild::ApplyProperty(key, value);
+    return;
+  }
+  throw PropertyListError("property " + key + " of an HTTPSocket has the wrong form");
+}
+
+void HTTPSocket::Drop() {
+  ++impl_->generation;
+  impl_->bound.stop();
+  if (impl_->reply) {
+    QNetworkReply* reply = impl_->reply;
+    impl_->reply = nullptr;
+    QObject::disconnect(reply, nullptr, &impl_->context, nullptr);
+    reply->abort();
+    reply->deleteLater();
+  }
+  if (impl_->counted) {
+    impl_->counted = false;
+    clock::EndOutsideWork();
+  }
+  impl_->body.clear();
+  impl_->failure = 0;
+}
+
+void HTTPSocket::Get(const std::string& address) {
+  Drop();
+  Impl& d = *impl_;
+  d.address = address;
+  const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
+  if (!url.isValid() || url.scheme() != QLatin1String("http") || url.host().isEmpty()) {
+    Deliver(d.generation, kHttpErrorProtocol, 0, nullptr, {});
+    return;
+  }
+  QNetworkRequest request(url);
+  // What the server says is the answer: a redirect is a page like any other.
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                       QNetworkRequest::ManualRedirectPolicy);
+  request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+  d.maxBytes = settings::HttpMaxBytes();
+  d.reply = Manager()->get(request);
+  d.counted = true;
+  clock::BeginOutsideWork();
+
+  QNetworkReply* reply = d.reply;
+  QObject::connect(reply, &QNetworkReply::metaDataChanged, &d.context, [this, reply] {
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > impl_->maxBytes) Fail(kHttpErrorTooLarge);
+  });
+  QObject::connect(reply, &QNetworkReply::readyRead, &d.context, [this, reply] {
+    impl_->body += reply->readAll();
+    if (impl_->body.size() > impl_->maxBytes) Fail(kHttpErrorTooLarge);
+  });
+  QObject::connect(reply, &QNetworkReply::finished, &d.context, [this] { Finish(); });
+  QObject::disconnect(&d.bound, nullptr, &d.context, nullptr);
+  QObject::connect(&d.bound, &QTimer::timeout, &d.context, [this] { Fail(kHttpErrorTimeout); });
+  // Real time even on the simulated clock: the network is real.
+  d.bound.start(settings::HttpTimeoutMs());
+}
+
+void HTTPSocket::Fail(int32_t code) {
+  if (!impl_->reply) return;
+  impl_->failure = code;
+  impl_->reply->abort();
+  Finish();
+}
+
+void HTTPSocket::Finish() {
+  Impl& d = *impl_;
+  QNetworkReply* reply = d.reply;
+  if (!reply) return;
+  d.reply = nullptr;
+  d.bound.stop();
+  QObject::disconnect(reply, nullptr, &d.context, nullptr);
+  reply->deleteLater();
+  if (d.counted) {
+    d.counted = false;
+    clock::EndOutsideWork();
+  }
+  int32_t code = d.failure;
+  if (code == 0) {
+    d.body += reply->readAll();
+    if (d.body.size() > d.maxBytes) code = kHttpErrorTooLarge;
+  }
+  const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+  const QNetworkReply::NetworkError error = reply->error();
+  if (code == 0 &&
+      !(status.isValid() && (error == QNetworkReply::NoError || IsStatusError(error)))) {
+    code = ErrorCode(error);
+  }
+  if (code != 0) {
+    Deliver(d.generation, code, 0, nullptr, {});
+  } else {
+    auto headers = RuntimeNewObject<InternetHeaders>();
+    for (const auto& [name, value] : reply->rawHeaderPairs()) {
+      headers->Add(name.toStdString(), QString::fromLatin1(value).toStdString());
+    }
+    Deliver(d.generation, 0, status.toInt(), headers,
+            ContentText(d.body, reply->rawHeader("Content-Type")));
+  }
+  d.body.clear();
+  d.failure = 0;
+}
+
+void HTTPSocket::Deliver(uint64_t generation, int32_t error, int32_t status,
+                         Ref<InternetHeaders> headers, std::string content) {
+  // Posted to the application, not to the socket's own context object: the
+  // handler may destroy the socket, and with it that object.
+  std::weak_ptr<bool> alive = impl_->alive;
+  QTimer::singleShot(0, QCoreApplication::instance(), [=, this] {
+    if (alive.expired() || generation != impl_->generation) return;
+    ++impl_->generation;  // exactly one event per Get
+    std::shared_ptr<HTTPSocket> self;
+    if (auto object = weak_from_this().lock()) self = std::static_pointer_cast<HTTPSocket>(object);
+    const std::string url = impl_->address;
+    Dispatch([&] {
+      if (error != 0) {
+        Error.Raise(Ref<HTTPSocket>(self), error);
+      } else {
+        PageReceived.Raise(Ref<HTTPSocket>(self), url, status, headers, content);
+      }
+    });
+  });
+}
+
+}  // namespace rt

@@ -33,6 +33,7 @@ class Control : public Object {
 
  protected:
   Control() = default;
+  void AttachWindow(const std::weak_ptr<rt::Window>& window) { window_ = window; }
 
  private:
   friend class rt::Window;
@@ -236,7 +237,10 @@ class RadioButton : public TextControl {
   QWidget* MakeWidget(QWidget* parent) override;
 
  private:
+  friend struct RadioAccess;
+  void Select(bool raiseAction);
   std::string caption_;
+  bool value_ = false;
 };
 
 // A push button. The window presses its Default button on Return or Enter

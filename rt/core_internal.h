@@ -6,6 +6,23 @@
 #include <functional>
 #include <string>
 
+#include "rt/dialogs.h"
+#include "rt/object.h"
+#include "rt/proplist.h"
+
+class QApplication;
+class QEventLoop;
+class QFont;
+class QKeyEvent;
+class QMenuBar;
+class QString;
+class QWidget;
+
+namespace rt {
+class Window;
+class MenuItem;
+}  // namespace rt
+
 namespace rt::core {
 
 // The message of an exception, for the record and the player's message box.
@@ -15,11 +32,60 @@ std::string DescribeException(std::exception_ptr exception);
 // written to standard error, and shown to the player as one message box.
 void ReportEventError(std::exception_ptr exception);
 
-// The testing hooks' current answers (set by rt/testing.h functions).
+// The testing hooks' current answers (set through rt/testing.h).
 struct Hooks {
   std::function<void(const std::string&)> msgBox;
   std::function<void(const std::string&)> modal;
+  std::function<Ref<MessageDialogButton>(MessageDialog&)> messageDialog;
 };
 Hooks& CurrentHooks();
+
+// --- The application and its event loop -----------------------------------
+// Makes the process's QApplication, which routes key presses to the windows.
+QApplication* MakeApplication(int& argc, char** argv);
+// Every nested loop the runtime runs (modal windows), so Quit ends them all.
+void PushLoop(QEventLoop* loop);
+void PopLoop(QEventLoop* loop);
+// One step of a wait on the simulated clock: delivers pending events, then
+// moves virtual time on, or waits briefly for a real event when nothing is
+// scheduled.
+void SimulatedWaitStep();
+void ClearQuitRequest();
+
+// --- Windows ----------------------------------------------------------------
+// The runtime window a widget belongs to, or nil.
+Ref<Window> WindowOfWidget(const QWidget* widget);
+// Closes every living window without raising its Close event, and forgets
+// them (tests starting over, process exit).
+void DropAllWindows();
+
+// --- Menus ------------------------------------------------------------------
+// Puts the bar's top-level menus into a window's QMenuBar; menus appended to
+// the bar later appear there too.
+void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar);
+// Raises the application's EnableMenuItems event through Dispatch.
+void RunEnableMenuItems();
+
+// --- Keyboard ---------------------------------------------------------------
+// Records a press or release for Keyboard::AsyncKeyDown.
+void NoteKeyEvent(const QKeyEvent& event);
+void ClearKeys();
+
+// --- Class records and the application object --------------------------------
+void ForgetClasses();
+void ForgetAppObject();
+
+// --- Text and values -----------------------------------------------------------
+// The program's text for display: UTF-8, carriage returns as line breaks.
+QString DisplayText(const std::string& text);
+// A font from the framework's font properties ("System" is the application's
+// default family; a missing family falls back to a sans-serif one).
+QFont MakeFont(const std::string& family, float pixelSize, bool bold, bool italic, bool underline);
+
+// The value of a property-list entry in the form its key calls for.
+int32_t AsInt(const std::string& key, const PropertyValue& value);
+bool AsBool(const std::string& key, const PropertyValue& value);
+Color AsColour(const std::string& key, const PropertyValue& value);
+const std::string& AsText(const std::string& key, const PropertyValue& value);
 
 }  // namespace rt::core

@@ -61,6 +61,7 @@ class MenuItem : public Object {
   QAction* action() const;
 
  private:
+  friend struct MenuAccess;  // the runtime's windows attach their bars
   struct Impl;
   std::unique_ptr<Impl> impl_;
   std::string name_, text_, shortcut_;

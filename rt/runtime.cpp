@@ -1,11 +1,17 @@
-// The process's event loop and the exception helper between it and the
-// program's handlers.
+// The process's event loop, the exception helper between it and the
+// program's handlers, the class records, start-up and quitting.
 #include "rt/runtime.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <deque>
+#include <map>
 #include <memory>
 
+#include "rt/application.h"
 #include "rt/core_internal.h"
 #include "rt/dialogs.h"
 #include "rt/object.h"
@@ -19,9 +25,26 @@ int g_argc = 1;
 char g_arg0[] = "jolvane";
 char* g_argv[] = {g_arg0, nullptr};
 
+bool g_quitRequested = false;
+
 ExceptionHelper& Helper() {
-  static ExceptionHelper helper;
-  return helper;
+  static auto* helper = new ExceptionHelper;
+  return *helper;
+}
+
+std::vector<QEventLoop*>& Loops() {
+  static auto* loops = new std::vector<QEventLoop*>;
+  return *loops;
+}
+
+struct Classes {
+  std::deque<ClassRecord> records;  // a deque keeps references stable
+  std::map<std::string, size_t> byName;
+};
+
+Classes& ClassTable() {
+  static auto* classes = new Classes;
+  return *classes;
 }
 
 }  // namespace
@@ -29,14 +52,60 @@ ExceptionHelper& Helper() {
 void RuntimeInit(int& argc, char** argv) {
   if (!QApplication::instance()) {
     if (argc > 0 && argv) {
-      new QApplication(argc, argv);
+      core::MakeApplication(argc, argv);
     } else {
-      new QApplication(g_argc, g_argv);
+      core::MakeApplication(g_argc, g_argv);
     }
   }
-  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
   QApplication::setApplicationName(QStringLiteral("Jolvane"));
 }
+
+// --- Class records -------------------------------------------------------------
+
+const ClassRecord& RegisterClass(const std::string& name) {
+  Classes& t = ClassTable();
+  auto it = t.byName.find(name);
+  if (it != t.byName.end()) return t.records[it->second];
+  t.records.push_back(ClassRecord{name});
+  t.byName[name] = t.records.size() - 1;
+  return t.records.back();
+}
+
+const ClassRecord* FindClass(const std::string& name) {
+  if (name.empty()) return nullptr;
+  // The first lookup of a class builds its record.
+  return &RegisterClass(name);
+}
+
+std::vector<std::string> RegisteredClassNames() {
+  std::vector<std::string> names;
+  for (const ClassRecord& r : ClassTable().records) names.push_back(r.name);
+  return names;
+}
+
+void InitializeFrameworkClasses() {
+  for (const char* name : {"Object",      "Application",  "Window",          "Control",
+                           "RectControl", "Rectangle",    "Canvas",          "GroupBox",
+                           "Label",       "RadioButton",  "PushButton",      "ProgressBar",
+                           "Timer",       "HTTPSocket",   "InternetHeaders", "MenuItem",
+                           "MenuBar",     "QuitMenuItem", "AppleMenuItem",   "FolderItem",
+                           "Picture",     "Sound",        "MessageDialog",   "MessageDialogButton",
+                           "Random",      "FileType"})
+    RegisterClass(name);
+}
+
+namespace core {
+void ForgetClasses() {
+  ClassTable().records.clear();
+  ClassTable().byName.clear();
+}
+}  // namespace core
+
+void RuntimeInitExternalClasses() {}
+void InitPluginEntrypoints() {}
+
+// --- Exceptions -----------------------------------------------------------------
 
 std::exception_ptr CallFunctionWithExceptionHandling(const std::function<void()>& fn) {
   try {
@@ -63,6 +132,14 @@ void Dispatch(const std::function<void()>& fn) {
   if (escaped) core::ReportEventError(escaped);
 }
 
+void UnhandledException(std::exception_ptr exception) {
+  if (!exception) return;
+  const std::string message = core::DescribeException(exception);
+  testing::Recorded().unhandled.push_back(message);
+  std::fprintf(stderr, "Jolvane: unhandled exception: %s\n", message.c_str());
+  std::fflush(stderr);
+}
+
 namespace core {
 
 std::string DescribeException(std::exception_ptr exception) {
@@ -70,6 +147,8 @@ std::string DescribeException(std::exception_ptr exception) {
     std::rethrow_exception(exception);
   } catch (const NilObjectException& e) {
     return std::string("NilObjectException: ") + e.what();
+  } catch (const IllegalCastException& e) {
+    return std::string("IllegalCastException: ") + e.what();
   } catch (const RuntimeException& e) {
     return std::string("RuntimeException: ") + e.what();
   } catch (const std::exception& e) {
@@ -85,11 +164,80 @@ void ReportEventError(std::exception_ptr exception) {
   std::fprintf(stderr, "Jolvane: an event handler failed: %s\n", message.c_str());
   std::fflush(stderr);
   try {
-    MsgBox("An error occurred: " + message);
+    MsgBox("An error occurred and the last action could not be completed.\r\r" + message);
   } catch (...) {
     // The report itself must never unwind into the event loop.
   }
 }
 
+void PushLoop(QEventLoop* loop) {
+  Loops().push_back(loop);
+  if (g_quitRequested) loop->quit();
+}
+
+void PopLoop(QEventLoop* loop) {
+  auto& loops = Loops();
+  loops.erase(std::remove(loops.begin(), loops.end(), loop), loops.end());
+}
+
+void SimulatedWaitStep() {
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
+  if (g_quitRequested) return;
+  if (testing::NextDueIn() >= 0) {
+    RuntimeBackgroundTask();  // moves virtual time on to the next due event
+    return;
+  }
+  // Nothing scheduled on the clock: only a real event (a socket) can come.
+  QEventLoop idle;
+  QTimer::singleShot(5, &idle, &QEventLoop::quit);
+  PushLoop(&idle);
+  idle.exec();
+  PopLoop(&idle);
+}
+
+void ClearQuitRequest() {
+  g_quitRequested = false;
+}
+
 }  // namespace core
+
+// --- Start, run, quit ---------------------------------------------------------------
+
+void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
+  if (lateStartup) lateStartup();
+  if (Ref<Application> app = GetAppObject()) app->CallOpen();
+}
+
+void RuntimeRun() {
+  if (g_quitRequested) return;
+  if (testing::SimulatedClock()) {
+    while (!g_quitRequested) core::SimulatedWaitStep();
+    return;
+  }
+  QApplication::exec();
+  g_quitRequested = true;
+}
+
+void Quit() {
+  g_quitRequested = true;
+  for (QEventLoop* loop : Loops()) loop->quit();
+  QCoreApplication::exit(0);  // every running loop of the thread, the main one too
+}
+
+bool QuitRequested() {
+  return g_quitRequested;
+}
+
+int RuntimeExit() {
+  return 0;
+}
+
+void ReleaseFrameworkStatics() {
+  core::DropAllWindows();
+  core::ForgetClasses();
+  // Widgets of closed windows go now, not at a later event loop that never comes.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace rt

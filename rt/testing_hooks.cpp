@@ -1,14 +1,17 @@
 // The test hooks: what the modal boxes, dialogs, ShowURL and Beep recorded,
-// and the answers tests give them.
+// the answers tests give them, and starting the runtime over.
+#include <QCoreApplication>
+
 #include "rt/core_internal.h"
+#include "rt/runtime.h"
 #include "rt/testing.h"
 
 namespace rt {
 namespace core {
 
 Hooks& CurrentHooks() {
-  static Hooks hooks;
-  return hooks;
+  static auto* hooks = new Hooks;
+  return *hooks;
 }
 
 }  // namespace core
@@ -26,8 +29,8 @@ bool TestHooksActive() {
 }
 
 Record& Recorded() {
-  static Record record;
-  return record;
+  static auto* record = new Record;
+  return *record;
 }
 
 void Reset() {
@@ -39,8 +42,22 @@ void OnMsgBox(std::function<void(const std::string&)> answer) {
   core::CurrentHooks().msgBox = std::move(answer);
 }
 
+void OnMessageDialog(std::function<Ref<MessageDialogButton>(MessageDialog&)> answer) {
+  core::CurrentHooks().messageDialog = std::move(answer);
+}
+
 void OnModal(std::function<void(const std::string& className)> callback) {
   core::CurrentHooks().modal = std::move(callback);
+}
+
+void ResetRuntime() {
+  core::DropAllWindows();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  core::ForgetAppObject();
+  core::ForgetClasses();
+  core::ClearKeys();
+  core::ClearQuitRequest();
+  RuntimeSetExceptionHelper(nullptr);
 }
 
 }  // namespace testing

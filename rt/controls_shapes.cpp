@@ -1,0 +1,184 @@
+// Rectangle, Canvas and GroupBox: the controls that draw shapes and pictures.
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+#include "rt/controls.h"
+#include "rt/core_internal.h"
+#include "rt/media.h"
+#include "rt/runtime.h"
+
+namespace rt {
+namespace {
+
+QColor ToQColor(Color c) {
+  return QColor(c.red, c.green, c.blue);
+}
+
+class RectangleWidget : public QWidget {
+ public:
+  explicit RectangleWidget(QWidget* parent) : QWidget(parent) {}
+  QColor fill{Qt::white}, topLeft{Qt::black}, bottomRight{Qt::black};
+  int border = 1;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const int w = width(), h = height();
+    p.fillRect(0, 0, w, h, fill);
+    const int b = std::min({border, w, h});
+    if (b <= 0) return;
+    p.fillRect(0, 0, w, b, topLeft);          // top
+    p.fillRect(0, 0, b, h, topLeft);          // left
+    p.fillRect(0, h - b, w, b, bottomRight);  // bottom
+    p.fillRect(w - b, 0, b, h, bottomRight);  // right
+  }
+};
+
+class CanvasWidget : public QWidget {
+ public:
+  CanvasWidget(QWidget* parent, std::weak_ptr<Canvas> owner)
+      : QWidget(parent), owner_(std::move(owner)) {
+    setFocusPolicy(Qt::NoFocus);  // a key press never lands on a canvas
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    std::shared_ptr<Canvas> canvas = owner_.lock();
+    if (!canvas) return;
+    Ref<Picture> picture = canvas->Backdrop();
+    if (!picture) return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture->pixmap());
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    std::shared_ptr<Canvas> canvas = owner_.lock();
+    if (!canvas) return;
+    const QPoint at = event->position().toPoint();
+    Ref<Canvas> ref(canvas);
+    Dispatch([ref, at] { ref->MouseDown.Raise(ref, at.x(), at.y()); });
+  }
+
+ private:
+  std::weak_ptr<Canvas> owner_;
+};
+
+template <class T>
+std::weak_ptr<T> WeakSelf(T* self) {
+  if (auto shared = self->weak_from_this().lock()) return std::static_pointer_cast<T>(shared);
+  return {};
+}
+
+}  // namespace
+
+// --- Rectangle ----------------------------------------------------------------------
+
+QWidget* Rectangle::MakeWidget(QWidget* parent) {
+  auto* w = new RectangleWidget(parent);
+  w->fill = ToQColor(fill_);
+  w->topLeft = ToQColor(topLeft_);
+  w->bottomRight = ToQColor(bottomRight_);
+  w->border = borderWidth_;
+  return w;
+}
+
+namespace {
+RectangleWidget* AsRectangle(QWidget* w) {
+  return dynamic_cast<RectangleWidget*>(w);
+}
+}  // namespace
+
+void Rectangle::SetFillColor(Color c) {
+  fill_ = c;
+  if (auto* w = AsRectangle(widget())) {
+    w->fill = ToQColor(c);
+    w->update();
+  }
+}
+
+void Rectangle::SetBorderWidth(int32_t bw) {
+  borderWidth_ = bw;
+  if (auto* w = AsRectangle(widget())) {
+    w->border = bw;
+    w->update();
+  }
+}
+
+void Rectangle::SetTopLeftColor(Color c) {
+  topLeft_ = c;
+  if (auto* w = AsRectangle(widget())) {
+    w->topLeft = ToQColor(c);
+    w->update();
+  }
+}
+
+void Rectangle::SetBottomRightColor(Color c) {
+  bottomRight_ = c;
+  if (auto* w = AsRectangle(widget())) {
+    w->bottomRight = ToQColor(c);
+    w->update();
+  }
+}
+
+void Rectangle::ApplyProperty(const std::string& key, const PropertyValue& value) {
+  using namespace core;
+  if (key == "FillColor") {
+    SetFillColor(AsColour(key, value));
+  } else if (key == "BorderWidth") {
+    SetBorderWidth(AsInt(key, value));
+  } else if (key == "TopLeftColor") {
+    SetTopLeftColor(AsColour(key, value));
+  } else if (key == "BottomRightColor") {
+    SetBottomRightColor(AsColour(key, value));
+  } else {
+    RectControl::ApplyProperty(key, value);
+  }
+}
+
+// --- Canvas -------------------------------------------------------------------------
+
+QWidget* Canvas::MakeWidget(QWidget* parent) {
+  return new CanvasWidget(parent, WeakSelf(this));
+}
+
+void Canvas::SetBackdrop(const Ref<Picture>& picture) {
+  backdrop_ = picture;
+  if (QWidget* w = widget()) w->update();
+}
+
+void Canvas::ApplyProperty(const std::string& key, const PropertyValue& value) {
+  using namespace core;
+  if (key == "UseFocusRing" || key == "AcceptFocus" || key == "AcceptTabs" ||
+      key == "DoubleBuffer" || key == "EraseBackground") {
+    // Focus stays off canvases (the window takes the keys); Qt double-buffers.
+    (void)AsBool(key, value);
+  } else {
+    RectControl::ApplyProperty(key, value);
+  }
+}
+
+// --- GroupBox -----------------------------------------------------------------------
+
+QWidget* GroupBox::MakeWidget(QWidget* parent) {
+  auto* w = new QGroupBox(core::DisplayText(caption_), parent);
+  w->setFocusPolicy(Qt::NoFocus);
+  return w;
+}
+
+void GroupBox::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  // An empty title draws the frame alone.
+  if (auto* w = dynamic_cast<QGroupBox*>(widget())) w->setTitle(core::DisplayText(caption));
+}
+
+void GroupBox::ApplyProperty(const std::string& key, const PropertyValue& value) {
+  if (key == "Caption") {
+    SetCaption(core::AsText(key, value));
+  } else {
+    TextControl::ApplyProperty(key, value);
+  }
+}
+
+}  // namespace rt

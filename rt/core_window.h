@@ -1,0 +1,67 @@
+// The Qt side of a window: its top-level widget, the content area the
+// controls live in, and the runtime's access to the window's hooks.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "rt/window.h"
+
+class QEventLoop;
+class QMenuBar;
+class QVBoxLayout;
+
+namespace rt::core {
+
+// The window's frame: the close box behaves like Window::Close.
+class TopWidget : public QWidget {
+ public:
+  explicit TopWidget(std::weak_ptr<Window> owner);
+  const std::weak_ptr<Window>& owner() const { return owner_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::weak_ptr<Window> owner_;
+};
+
+// The content area: the window's Width x Height, below the menu bar.
+class ContentWidget : public QWidget {
+ public:
+  explicit ContentWidget(QWidget* parent) : QWidget(parent) {}
+  QSize sizeHint() const override { return wanted; }
+  QSize wanted{100, 100};
+  std::function<void(QSize)> resized;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+};
+
+}  // namespace rt::core
+
+namespace rt {
+
+struct Window::Impl {
+  QPointer<core::TopWidget> top;
+  QPointer<core::ContentWidget> content;
+  QPointer<QMenuBar> bar;
+  QVBoxLayout* layout = nullptr;   // owned by top
+  std::vector<QEventLoop*> loops;  // modal loops waiting for this window
+  bool constructing = false;
+};
+
+struct WindowAccess {
+  static bool KeyDown(Window& w, const std::string& key) { return w.Event_KeyDown(key); }
+  static bool Constructing(const Window& w) { return w.impl_->constructing; }
+  // Makes the window's widgets on first need.
+  static void EnsureWidgets(Window& w);
+  // Closes without raising Close: hides, schedules the widget's deletion,
+  // ends modal loops. The caller takes the window out of the registry.
+  static void Dispose(Window& w);
+};
+
+}  // namespace rt

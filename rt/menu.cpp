@@ -1,0 +1,192 @@
+// Menus: one QAction per item, shared by every window that shows the bar.
+#include "rt/menu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <algorithm>
+#include <functional>
+
+#include "rt/application.h"
+#include "rt/core_internal.h"
+#include "rt/runtime.h"
+
+namespace rt {
+
+struct MenuItem::Impl {
+  QPointer<QAction> action;              // owned
+  QPointer<QMenu> menu;                  // owned; made when the item gets its first child
+  std::vector<QPointer<QMenuBar>> bars;  // windows showing this item as their bar
+};
+
+namespace {
+
+QKeySequence ShortcutOf(const std::string& text) {
+  QString s = QString::fromStdString(text);
+  s.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"), Qt::CaseInsensitive);
+  return QKeySequence::fromString(s, QKeySequence::PortableText);
+}
+
+// The item's command: the application's handler bound to its name, or for a
+// QuitMenuItem with none, Quit. A disabled item does nothing.
+bool RunCommand(MenuItem& item) {
+  if (!item.Enabled()) return false;
+  Ref<Application> app = GetAppObject();
+  if (app) {
+    if (std::function<bool()> handler = app->MenuHandler(item.Name())) {
+      handler();
+      return true;
+    }
+  }
+  if (dynamic_cast<QuitMenuItem*>(&item)) {
+    Quit();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+struct MenuAccess {
+  static void AddBar(MenuItem& root, QMenuBar* bar) {
+    auto& bars = root.impl_->bars;
+    bars.erase(std::remove_if(bars.begin(), bars.end(), [](const auto& b) { return !b; }),
+               bars.end());
+    bars.emplace_back(bar);
+  }
+};
+
+namespace core {
+
+void RunEnableMenuItems() {
+  Ref<Application> app = GetAppObject();
+  if (app) Dispatch([app] { app->EnableMenuItems(); });
+}
+
+void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar) {
+  for (int i = 0; i < root->Count(); ++i) bar->addAction(root->Item(i)->action());
+  MenuAccess::AddBar(*root, bar);
+}
+
+}  // namespace core
+
+MenuItem::MenuItem() : impl_(std::make_unique<Impl>()) {}
+
+MenuItem::~MenuItem() {
+  delete impl_->menu.data();
+  delete impl_->action.data();
+}
+
+QAction* MenuItem::action() const {
+  Impl& I = *impl_;
+  if (I.action) return I.action;
+  auto* action = new QAction();
+  I.action = action;
+  action->setText(QString::fromStdString(text_));
+  action->setSeparator(IsSeparator());
+  action->setShortcut(ShortcutOf(shortcut_));
+  action->setEnabled(enabled_);
+  action->setCheckable(checked_);
+  action->setChecked(checked_);
+  std::weak_ptr<MenuItem> weak;
+  if (auto shared = weak_from_this().lock())
+    weak = std::const_pointer_cast<MenuItem>(std::static_pointer_cast<const MenuItem>(shared));
+  QObject::connect(action, &QAction::triggered, action, [weak] {
+    std::shared_ptr<MenuItem> item = weak.lock();
+    if (!item) return;
+    // The check mark is the program's to set, not Qt's to toggle.
+    if (QAction* a = item->impl_->action) a->setChecked(item->checked_);
+    Ref<MenuItem> ref(item);
+    Dispatch([ref] { RunCommand(*ref); });
+  });
+  if (!children_.empty()) {
+    auto* menu = new QMenu();
+    I.menu = menu;
+    menu->setTitle(action->text());
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [] { core::RunEnableMenuItems(); });
+    for (const Ref<MenuItem>& child : children_) menu->addAction(child->action());
+    action->setMenu(menu);
+  }
+  return action;
+}
+
+void MenuItem::SetName(const std::string& name) {
+  name_ = name;
+}
+
+void MenuItem::SetText(const std::string& text) {
+  text_ = text;
+  if (QAction* a = impl_->action) {
+    a->setText(QString::fromStdString(text));
+    a->setSeparator(IsSeparator());
+  }
+  if (QMenu* m = impl_->menu) m->setTitle(QString::fromStdString(text));
+}
+
+void MenuItem::SetKeyboardShortcut(const std::string& shortcut) {
+  shortcut_ = shortcut;
+  if (QAction* a = impl_->action) a->setShortcut(ShortcutOf(shortcut));
+}
+
+void MenuItem::SetChecked(bool c) {
+  checked_ = c;
+  if (QAction* a = impl_->action) {
+    if (c) a->setCheckable(true);
+    a->setChecked(c);
+    if (!c) a->setCheckable(false);  // no empty box beside an unchecked item
+  }
+}
+
+void MenuItem::SetEnabled(bool e) {
+  enabled_ = e;
+  if (QAction* a = impl_->action) a->setEnabled(e);
+}
+
+void MenuItem::Append(const Ref<MenuItem>& child) {
+  if (!child) throw NilObjectException("Append: nil menu item");
+  children_.push_back(child);
+  Impl& I = *impl_;
+  if (I.action) {
+    if (!I.menu) {
+      auto* menu = new QMenu();
+      I.menu = menu;
+      menu->setTitle(I.action->text());
+      QObject::connect(menu, &QMenu::aboutToShow, menu, [] { core::RunEnableMenuItems(); });
+      I.action->setMenu(menu);
+    }
+    I.menu->addAction(child->action());
+  }
+  for (const QPointer<QMenuBar>& bar : I.bars)
+    if (bar) bar->addAction(child->action());
+}
+
+Ref<MenuItem> MenuItem::Child(const std::string& name) const {
+  for (const Ref<MenuItem>& c : children_)
+    if (c->Name() == name) return c;
+  return nullptr;
+}
+
+Ref<MenuItem> MenuItem::Lookup(const std::string& name) const {
+  for (const Ref<MenuItem>& c : children_) {
+    if (c->Name() == name) return c;
+    if (Ref<MenuItem> below = c->Lookup(name)) return below;
+  }
+  return nullptr;
+}
+
+Ref<MenuItem> MenuItem::Item(int index) const {
+  if (index < 0 || index >= Count()) return nullptr;
+  return children_[static_cast<size_t>(index)];
+}
+
+bool MenuItem::Choose() {
+  Ref<MenuItem> self = SelfRef(this);
+  core::RunEnableMenuItems();
+  bool ran = false;
+  Dispatch([self, &ran] { ran = RunCommand(*self); });
+  return ran;
+}
+
+}  // namespace rt

@@ -1,0 +1,85 @@
+// The process's QApplication. It sees every key press before any widget: the
+// window's KeyDown comes first, whichever control has the focus; then
+// Return and Escape press the window's Default and Cancel buttons.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QRadioButton>
+
+#include "rt/controls.h"
+#include "rt/core_internal.h"
+#include "rt/core_window.h"
+#include "rt/runtime.h"
+#include "rt/window.h"
+
+namespace rt::core {
+namespace {
+
+Ref<PushButton> ButtonFor(const Window& window, bool wantDefault) {
+  for (const Ref<Control>& c : window.Controls()) {
+    auto button = std::dynamic_pointer_cast<PushButton>(c.shared());
+    if (!button) continue;
+    if (!(wantDefault ? button->Default() : button->Cancel())) continue;
+    QWidget* w = button->widget();
+    if (!w || !button->Visible() || !button->Enabled() || !w->isEnabled()) continue;
+    if (!w->isVisibleTo(w->window())) continue;
+    return Ref<PushButton>(button);
+  }
+  return nullptr;
+}
+
+// True when the press is taken and must go no further.
+bool RouteKeyPress(QWidget* receiver, const QKeyEvent& event) {
+  Ref<Window> window = WindowOfWidget(receiver);
+  if (!window || window->IsClosed() || WindowAccess::Constructing(*window)) return false;
+  const std::string text = event.text().toStdString();
+  bool consumed = false;
+  Dispatch([&] { consumed = WindowAccess::KeyDown(*window, text); });
+  if (consumed || window->IsClosed()) return true;
+  Ref<PushButton> button;
+  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+    button = ButtonFor(*window, true);
+  } else if (event.key() == Qt::Key_Escape) {
+    button = ButtonFor(*window, false);
+  }
+  if (!button) return false;
+  Dispatch([button] { button->Push(); });
+  return true;
+}
+
+class Application : public QApplication {
+ public:
+  Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease ||
+         type == QEvent::ShortcutOverride) &&
+        receiver->isWidgetType()) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      auto* widget = static_cast<QWidget*>(receiver);
+      if (type == QEvent::ShortcutOverride) {
+        // A menu shortcut may follow: the application enables its items first.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+          Ref<Window> window = WindowOfWidget(widget);
+          if (window && window->MenuBar()) RunEnableMenuItems();
+        }
+      } else {
+        NoteKeyEvent(*key);
+        if (type == QEvent::KeyPress && RouteKeyPress(widget, *key)) return true;
+        // A radio button never takes Space as a click.
+        if (key->key() == Qt::Key_Space && qobject_cast<QRadioButton*>(widget)) return true;
+      }
+    } else if (type == QEvent::ApplicationDeactivate) {
+      ClearKeys();  // releases while another program has the keyboard are never seen
+    }
+    return QApplication::notify(receiver, event);
+  }
+};
+
+}  // namespace
+
+QApplication* MakeApplication(int& argc, char** argv) {
+  return new Application(argc, argv);
+}
+
+}  // namespace rt::core

@@ -86,6 +86,8 @@ struct RectControl::Impl {
   bool hasParent = false;
 };
 
+RectControl::RectControl() : impl_(std::make_unique<Impl>()) {}
+
 RectControl::~RectControl() {
   // The window's widget owns ours; if the control goes first, its widget goes with it.
   if (impl_ && impl_->widget) impl_->widget->deleteLater();

@@ -88,7 +88,7 @@ class RectControl : public Control {
   QWidget* widget() const;
 
  protected:
-  RectControl() = default;
+  RectControl();
   // Each kind makes its own widget under `parent`.
   virtual QWidget* MakeWidget(QWidget* parent) = 0;
   void Place();  // puts the widget at the control's window coordinates

@@ -4,7 +4,6 @@
 // real time; on the simulated clock QtMultimedia is never touched.
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QSoundEffect>
 #include <QUrl>
 #include <array>
@@ -99,8 +98,6 @@ void Sound::Play() {
   impl_->end = clock::Schedule(impl_->startMs + durationMs_, clock::NextArmOrder(), nullptr);
   if (clock::Simulated()) return;
   if (!impl_->effect) {
-    // No audio device is normal (a server, a test machine): stay quiet about it.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
     impl_->effect = new QSoundEffect;
     impl_->effect->setSource(QUrl::fromLocalFile(QString::fromStdString(source_)));
   }

@@ -212,7 +212,8 @@ void Window::Show() {
   visible_ = true;
   if (!impl_->top) return;
   impl_->top->show();
-  impl_->top->raise();
+  static const bool canRaise = QGuiApplication::platformName() != QLatin1String("offscreen");
+  if (canRaise) impl_->top->raise();  // the offscreen platform only warns
   impl_->top->activateWindow();
 }
 

@@ -15,15 +15,15 @@ struct ValueCase {
   std::string expected;
 };
 
-class ReturnValueTest : public ::testing::TestWithParam<ValueCase> {};
+class UpdateDocumentValue : public ::testing::TestWithParam<ValueCase> {};
 
-TEST_P(ReturnValueTest, CutsTheTextBetweenTheTags) {
+TEST_P(UpdateDocumentValue, CutsTheTextBetweenTheTags) {
   const ValueCase& c = GetParam();
   EXPECT_EQ(update::ReturnValue(c.source, c.name), c.expected) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ReturnValueTest,
+    Cases, UpdateDocumentValue,
     ::testing::Values(
         ValueCase{"plain element", "<Free>Yes</Free>", "Free", "Yes"},
         ValueCase{"amid other markup",
@@ -59,16 +59,16 @@ struct VersionCase {
   bool current;
 };
 
-class VersionTest : public ::testing::TestWithParam<VersionCase> {};
+class UpdateDocumentVersion : public ::testing::TestWithParam<VersionCase> {};
 
-TEST_P(VersionTest, ComparesThreeFieldsAsNumbers) {
+TEST_P(UpdateDocumentVersion, ComparesThreeFieldsAsNumbers) {
   const VersionCase& c = GetParam();
   EXPECT_EQ(update::IsCurrentVersion(c.text, c.major, c.minor, c.bug), c.current)
       << '"' << c.text << "\" against " << c.major << '.' << c.minor << '.' << c.bug;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, VersionTest,
+    Cases, UpdateDocumentVersion,
     ::testing::Values(VersionCase{"1.2.3", 1, 2, 3, true},
                       VersionCase{"1.02.3", 1, 2, 3, true},   // numbers, not text
                       VersionCase{"1.2.3.9", 1, 2, 3, true},  // a fourth field is ignored

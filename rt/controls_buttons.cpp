@@ -37,6 +37,8 @@ class RadioWidget : public QRadioButton {
 
  protected:
   void nextCheckState() override { setChecked(true); }
+  // The whole control takes the click, not only the circle and its caption.
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Space) {
       event->ignore();

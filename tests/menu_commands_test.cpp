@@ -1,0 +1,112 @@
+// The game's menu commands: the Sound menu's switch and check marks and their
+// effect on the next sound, the ATM item's enabling and the refill.
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/menu_accessors.h"
+#include "game/module1.h"
+#include "rt/testing.h"
+#include "tests/support/game_fixture.h"
+
+namespace {
+
+using game_test::kNoSeven;
+using game_test::kSevenMiddle;
+using rt::testing::Now;
+
+class MenuCommands : public game_test::GameFixture {
+ protected:
+  void ExpectSound(bool on) {
+    EXPECT_EQ(Module1::MySound, on);
+    EXPECT_EQ(SoundSoundOn()->Checked(), on);
+    EXPECT_EQ(SoundSoundOff()->Checked(), !on);
+  }
+};
+
+TEST_F(MenuCommands, StartUpChecksSoundOn) {
+  ExpectSound(true);
+}
+
+TEST_F(MenuCommands, EachSoundCommandChecksItselfAndUnchecksTheOther) {
+  const struct {
+    const char* item;
+    bool on;
+  } steps[] = {{"SoundSoundOff", false},
+               {"SoundSoundOff", false},
+               {"SoundSoundOn", true},
+               {"SoundSoundOn", true},
+               {"SoundSoundOff", false}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.item);
+    EXPECT_TRUE(ChooseMenu(step.item));
+    ExpectSound(step.on);
+  }
+}
+
+TEST_F(MenuCommands, SoundOffLetsThePlayingWinSoundEndAndSilencesTheNext) {
+  // Chosen while the win sound plays: the wait lasts to the sound's end.
+  At(3800 + lengths.smallwinMs / 2, [this] { ChooseMenu("SoundSoundOff"); });
+  SpinTo({kSevenMiddle, kNoSeven, kNoSeven});
+  EXPECT_FALSE(Module1::MySound);
+  EXPECT_GE(Now() - (spinStartAt + 3500), lengths.smallwinMs);
+  EXPECT_EQ(Module1::Bankroll, 21);
+  // The next win has no sound, and the pull no click.
+  const int64_t t = Now();
+  ClickHandle();
+  EXPECT_EQ(Now(), t);
+  FinishSpin();
+  SpinTo({kSevenMiddle, kNoSeven, kNoSeven});
+  EXPECT_EQ(Now(), spinStartAt + 3500);
+  // Sound on again: the next pull clicks.
+  ASSERT_TRUE(ChooseMenu("SoundSoundOn"));
+  const int64_t t2 = Now();
+  ClickHandle();
+  EXPECT_EQ(Now() - t2, lengths.clickMs);
+}
+
+TEST_F(MenuCommands, TheATMItemIsEnabledExactlyAtABankrollOfZero) {
+  for (int32_t bankroll : {0, 1, 20, -1, -10, 2147483647, -2147483647 - 1}) {
+    SCOPED_TRACE(bankroll);
+    Module1::Bankroll = bankroll;
+    App::Instance()->EnableMenuItems();
+    EXPECT_EQ(ATMAdd20Tokens()->Enabled(), bankroll == 0);
+  }
+}
+
+TEST_F(MenuCommands, AddTwentyTokensSetsTheBankrollAndUnlocksPlay) {
+  // The refill is an assignment, whatever the bankroll was.
+  ClickWager(5);
+  Module1::PlayStarted = true;
+  SetBankroll(0);
+  ASSERT_TRUE(ChooseMenu("ATMAdd20Tokens"));
+  EXPECT_EQ(Module1::Bankroll, 20);
+  EXPECT_EQ(W().StaticText2()->Text(), "20");
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_EQ(Module1::Wager, 5);
+  EXPECT_EQ(SelectedWager(), 5);
+  EXPECT_FALSE(Module1::Pull);
+  // Enabled only at 0, so once refilled it cannot be chosen again.
+  EXPECT_FALSE(ChooseMenu("ATMAdd20Tokens"));
+  EXPECT_FALSE(ATMAdd20Tokens()->Enabled());
+  EXPECT_EQ(Module1::Bankroll, 20);
+}
+
+TEST_F(MenuCommands, TheATMCannotBeChosenWithTokensLeft) {
+  SetBankroll(3);
+  EXPECT_FALSE(ChooseMenu("ATMAdd20Tokens"));
+  EXPECT_EQ(Module1::Bankroll, 3);
+  EXPECT_EQ(W().StaticText2()->Text(), "3");
+}
+
+TEST_F(MenuCommands, TheCommandsRunInsideTheClickWait) {
+  const int64_t t0 = Now();
+  At(50, [this] { ChooseMenu("SoundSoundOff"); });
+  ClickHandle();
+  // Switching the sound off does not cut the click short.
+  EXPECT_EQ(Now() - t0, lengths.clickMs);
+  ExpectSound(false);
+  EXPECT_TRUE(Module1::Pull);
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+// The payout: the pay table on the middle row, the banner and its 8000 ms,
+// the win sounds and their waits, the bankruptcy at exactly 0 and its lock.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/module1.h"
+#include "media/media.h"
+#include "rt/testing.h"
+#include "tests/support/game_fixture.h"
+
+namespace {
+
+using game_test::kNoSeven;
+using game_test::kSevenBottom;
+using game_test::kSevenMiddle;
+using game_test::kSevenTop;
+using rt::testing::Advance;
+using rt::testing::AdvanceUntil;
+using rt::testing::Now;
+
+const char kBankrupt[] = "You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.";
+
+class Payout : public game_test::GameFixture {};
+
+TEST_F(Payout, TheMiddleRowPaysByThePayTable) {
+  struct Case {
+    const char* name;
+    std::array<int32_t, 3> positions;
+    int32_t score, bankroll;
+  };
+  const int32_t M = kSevenMiddle, N = kNoSeven, T = kSevenTop, B = kSevenBottom;
+  const Case cases[] = {
+      {"no seven", {N, N, N}, 0, 15},
+      {"one seven on reel 1", {M, N, N}, 1, 25},
+      {"one seven on reel 2", {N, M, N}, 1, 25},
+      {"one seven on reel 3", {N, N, M}, 1, 25},
+      {"two sevens", {M, N, M}, 2, 45},
+      {"three sevens", {M, M, M}, 3, 365},
+      {"sevens in the top row", {T, T, T}, 0, 15},
+      {"sevens in the bottom row", {B, B, B}, 0, 15},
+      {"one seven in the middle, the others off it", {T, M, B}, 1, 25},
+  };
+  for (const Case& c : cases) {
+    TearDown();
+    SetUp();
+    SCOPED_TRACE(c.name);
+    ClickWager(5);
+    SpinTo(c.positions);
+    EXPECT_EQ(Module1::Score, c.score);
+    EXPECT_EQ(Module1::Bankroll, c.bankroll);
+    EXPECT_EQ(W().StaticText2()->Text(), std::to_string(c.bankroll));
+    EXPECT_EQ(W().StaticText6()->Visible(), c.score == 3);
+    EXPECT_FALSE(Module1::PlayStarted);
+    EXPECT_TRUE(MsgBoxes().empty());
+  }
+}
+
+TEST_F(Payout, TheWinSoundIsWaitedForOnlyWithSoundOn) {
+  struct Case {
+    std::array<int32_t, 3> positions;
+    bool soundOn;
+    int32_t waitMs;
+  };
+  const int32_t M = kSevenMiddle, N = kNoSeven;
+  const Case cases[] = {
+      {{N, N, N}, true, 0},
+      {{M, N, N}, true, lengths.smallwinMs},
+      {{M, M, N}, true, lengths.medwinMs},
+      {{M, M, M}, true, lengths.jackpotMs},
+      {{M, N, N}, false, 0},
+      {{M, M, M}, false, 0},
+  };
+  for (const Case& c : cases) {
+    TearDown();
+    SetUp();
+    SCOPED_TRACE(std::to_string(c.waitMs) + (c.soundOn ? " with sound" : " without sound"));
+    if (!c.soundOn) {
+      ASSERT_TRUE(ChooseMenu("SoundSoundOff"));
+    }
+    // A pull tried during the wait is not taken: play is still locked.
+    At(3800 + c.waitMs / 2, [this] { ClickHandle(); });
+    SpinTo(c.positions);
+    const int64_t stop3 = spinStartAt + 3500;
+    EXPECT_GE(Now() - stop3, c.waitMs);
+    EXPECT_LT(Now() - stop3, c.waitMs + 100);
+    EXPECT_FALSE(Module1::PlayStarted);
+    EXPECT_FALSE(Module1::Pull);
+    // Unlocked: the next pull is taken.
+    ClickHandle();
+    EXPECT_TRUE(Module1::Pull);
+  }
+}
+
+TEST_F(Payout, TheJackpotBannerShowsFor8000Ms) {
+  SpinTo({kSevenMiddle, kSevenMiddle, kSevenMiddle});
+  const int64_t shownAt = spinStartAt + 3500;
+  EXPECT_TRUE(W().StaticText6()->Visible());
+  // A pull does not hide it.
+  Spin();
+  EXPECT_TRUE(W().StaticText6()->Visible());
+  Advance(shownAt + 7990 - Now());
+  EXPECT_TRUE(W().StaticText6()->Visible());
+  ASSERT_TRUE(AdvanceUntil([this] { return !W().StaticText6()->Visible(); }, 1000));
+  EXPECT_EQ(Now(), shownAt + 8000);
+}
+
+TEST_F(Payout, ASecondJackpotWithin8000MsKeepsTheBannerUntilItsOwnTimerFires) {
+  SpinTo({kSevenMiddle, kSevenMiddle, kSevenMiddle});
+  const int64_t first = spinStartAt + 3500;
+  SpinTo({kSevenMiddle, kSevenMiddle, kSevenMiddle});
+  const int64_t second = spinStartAt + 3500;
+  ASSERT_LT(second - first, 8000);
+  EXPECT_EQ(Module1::Bankroll, 20 + 69 + 69);
+  Advance(first + 8010 - Now());
+  EXPECT_TRUE(W().StaticText6()->Visible());
+  ASSERT_TRUE(AdvanceUntil([this] { return !W().StaticText6()->Visible(); }, 9000));
+  EXPECT_EQ(Now(), second + 8000);
+}
+
+TEST_F(Payout, ALossToExactlyZeroIsBankruptAndLocksPlayUntilTheATM) {
+  SetBankroll(1);
+  SpinTo({kNoSeven, kNoSeven, kNoSeven});
+  EXPECT_EQ(W().StaticText2()->Text(), "0");
+  EXPECT_EQ(Module1::Bankroll, 0);
+  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
+  EXPECT_TRUE(Module1::PlayStarted);
+
+  // Locked: handle, space bar and wager buttons do nothing.
+  const int64_t t = Now();
+  ClickHandle();
+  PressKey();
+  ClickWager(10);
+  EXPECT_FALSE(Module1::Pull);
+  EXPECT_EQ(Now(), t);
+  EXPECT_EQ(Module1::Wager, 1);
+  Advance(20000);
+  EXPECT_FALSE(Module1::Pull);
+  EXPECT_EQ(MsgBoxes().size(), 1u);
+
+  // The ATM is the way out; it leaves the wager and its button alone.
+  ASSERT_TRUE(ChooseMenu("ATMAdd20Tokens"));
+  EXPECT_EQ(Module1::Bankroll, 20);
+  EXPECT_EQ(W().StaticText2()->Text(), "20");
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_EQ(Module1::Wager, 1);
+  EXPECT_EQ(SelectedWager(), 10);
+  EXPECT_FALSE(ChooseMenu("ATMAdd20Tokens"));  // disabled again
+
+  // Play goes on, on the wager the buttons now show.
+  SpinTo({kNoSeven, kNoSeven, kNoSeven});
+  EXPECT_EQ(Module1::Bankroll, 10);
+}
+
+TEST_F(Payout, ALossThatLeavesTokensUnlocksAtOnceWithoutASound) {
+  SpinTo({kNoSeven, kNoSeven, kNoSeven});
+  EXPECT_EQ(Now(), spinStartAt + 3500);
+  EXPECT_EQ(Module1::Bankroll, 19);
+  EXPECT_FALSE(Module1::PlayStarted);
+}
+
+}  // namespace

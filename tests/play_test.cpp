@@ -1,0 +1,306 @@
+// The play cycle through the real widgets: the window opening, the pull by
+// handle and space bar with their guards, the click and its wait, the spin's
+// timing, the wager buttons and the lowering of a wager above the bankroll.
+#include <QTest>
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/module1.h"
+#include "media/media.h"
+#include "rt/testing.h"
+#include "tests/support/game_fixture.h"
+
+namespace {
+
+using game_test::FileOf;
+using game_test::kNoSeven;
+using rt::testing::Advance;
+using rt::testing::AdvanceUntil;
+using rt::testing::Now;
+
+const char kLower[] = "I will lower your wager.";
+const char kBankrupt[] = "You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.";
+
+class Play : public game_test::GameFixture {
+ protected:
+  bool AllTimersOff() {
+    for (const rt::Ref<rt::Timer>& t :
+         {W().Timer1(), W().Timer2(), W().Timer3(), W().Timer4(), W().Timer5(), W().Timer6()}) {
+      if (t->Mode() != rt::Timer::kModeOff) return false;
+    }
+    return true;
+  }
+  std::string Handle() { return FileOf(W().Canvas10()->Backdrop()); }
+  // The spin of the pull just made ends; then nothing more happens for 10 s.
+  void ExpectOneSpinFrom(int64_t spinStart) {
+    ASSERT_TRUE(AdvanceUntil([] { return Module1::PlayStarted; }, 2000));
+    EXPECT_EQ(Now(), spinStart);
+    ASSERT_TRUE(AdvanceUntil([] { return !Module1::Pull && !Module1::PlayStarted; }, 5000));
+    const std::string label = W().StaticText2()->Text();
+    Advance(10000);
+    EXPECT_EQ(Module1::StopColOne, "True");
+    EXPECT_FALSE(Module1::Pull);
+    EXPECT_FALSE(Module1::PlayStarted);
+    EXPECT_EQ(W().StaticText2()->Text(), label);
+    EXPECT_EQ(W().Timer5()->Mode(), rt::Timer::kModeOff);
+    EXPECT_EQ(W().Timer3()->Mode(), rt::Timer::kModeOff);
+  }
+};
+
+// A click long enough that events run inside its wait after the 300 ms.
+class PlayLongClick : public Play {
+ protected:
+  PlayLongClick() { lengths.clickMs = 800; }
+};
+
+TEST_F(Play, TheWindowOpensWithWagerOneTwentyTheHandleUpAndNoSevenOnTheMiddleRow) {
+  for (uint32_t s = 1; s <= 40; ++s) {
+    TearDown();
+    seed = s;
+    SetUp();
+    SCOPED_TRACE("seed " + std::to_string(s));
+    EXPECT_EQ(Module1::Wager, 1);
+    EXPECT_EQ(SelectedWager(), 1);
+    EXPECT_EQ(Module1::Bankroll, 20);
+    EXPECT_EQ(W().StaticText2()->Text(), "20");
+    EXPECT_TRUE(W().Canvas10()->Backdrop() == HandleUp1());
+    for (int32_t p : {Module1::j, Module1::k, Module1::l}) {
+      EXPECT_GE(p, 2);
+      EXPECT_LE(p, 10);
+    }
+    for (const rt::Ref<rt::Canvas>& middle : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
+      EXPECT_FALSE(middle->Backdrop().IsNil());
+      EXPECT_NE(FileOf(middle->Backdrop()), "7.jpg");
+    }
+    EXPECT_TRUE(Module1::MySound);
+    EXPECT_FALSE(Module1::PlayStarted);
+    EXPECT_FALSE(Module1::Pull);
+    EXPECT_EQ(Module1::Score, 0);
+    EXPECT_FALSE(W().StaticText6()->Visible());
+    EXPECT_TRUE(AllTimersOff());
+    EXPECT_TRUE(MsgBoxes().empty());
+  }
+}
+
+TEST_F(Play, APullPlaysTheClickThenTheReelsStopInOrderAndThePayoutRunsOnce) {
+  const int64_t t0 = Now();
+  ClickHandle();
+  // The handler returns when the click has played.
+  EXPECT_EQ(Now() - t0, lengths.clickMs);
+  EXPECT_TRUE(Module1::Pull);
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_EQ(Handle(), "HandleDown-1.jpg");
+  EXPECT_EQ(W().Timer5()->Mode(), rt::Timer::kModeSingle);
+
+  ASSERT_TRUE(AdvanceUntil([] { return Module1::PlayStarted; }, 1000));
+  EXPECT_EQ(Now() - t0, 300);
+  EXPECT_EQ(Handle(), "HandleUp-1.jpg");
+  EXPECT_EQ(Module1::StopColOne, "False");
+  EXPECT_EQ(Module1::StopColThree, "False");
+
+  ASSERT_TRUE(AdvanceUntil([] { return Module1::StopColOne == "True"; }, 5000));
+  EXPECT_EQ(Now() - t0, 1800);
+  EXPECT_EQ(Module1::StopColTwo, "False");
+  ASSERT_TRUE(AdvanceUntil([] { return Module1::StopColTwo == "True"; }, 5000));
+  EXPECT_EQ(Now() - t0, 2800);
+  EXPECT_EQ(Module1::StopColThree, "False");
+  ASSERT_TRUE(AdvanceUntil([] { return Module1::StopColThree == "True"; }, 5000));
+  EXPECT_FALSE(Module1::Pull);
+
+  // Paid once, on what the middle row shows.
+  int32_t sevens = 0;
+  for (const rt::Ref<rt::Canvas>& c : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
+    sevens += FileOf(c->Backdrop()) == "7.jpg";
+  }
+  const int32_t change[] = {-1, 1, 5, 69};
+  const int32_t soundMs[] = {0, lengths.smallwinMs, lengths.medwinMs, lengths.jackpotMs};
+  EXPECT_GE(Now() - t0 - 3800, soundMs[sevens]);
+  EXPECT_EQ(Module1::Score, sevens);
+  EXPECT_EQ(Module1::Bankroll, 20 + change[sevens]);
+  EXPECT_EQ(W().StaticText2()->Text(), std::to_string(20 + change[sevens]));
+  Advance(10000);
+  EXPECT_EQ(Module1::Bankroll, 20 + change[sevens]);
+  EXPECT_FALSE(Module1::PlayStarted);
+}
+
+TEST_F(Play, ASecondClickWithin300MsPlaysTheClickAgainAndGivesOneSpin) {
+  const int64_t t0 = Now();
+  ClickHandle();
+  Advance(200 - (Now() - t0));
+  ClickHandle();
+  EXPECT_EQ(Now() - t0, 200 + lengths.clickMs);
+  // The 300 ms count again from the second pull.
+  ExpectOneSpinFrom(t0 + 500);
+}
+
+TEST_F(PlayLongClick, ASecondClickDuringTheClickWaitGivesOneSpin) {
+  const int64_t t0 = Now();
+  At(200, [this] { ClickHandle(); });
+  ClickHandle();
+  // The nested pull's wait ends with the second click; the spin has
+  // started inside it, 300 ms after that pull.
+  EXPECT_EQ(Now() - t0, 200 + lengths.clickMs);
+  EXPECT_TRUE(Module1::PlayStarted);
+  ASSERT_TRUE(AdvanceUntil([] { return !Module1::Pull && !Module1::PlayStarted; }, 5000));
+  EXPECT_EQ(Module1::StopColThree, "True");
+  const std::string label = W().StaticText2()->Text();
+  Advance(10000);
+  EXPECT_EQ(W().StaticText2()->Text(), label);
+  EXPECT_FALSE(Module1::PlayStarted);
+}
+
+TEST_F(Play, WithSoundOffThePullReturnsAtOnce) {
+  ASSERT_TRUE(ChooseMenu("SoundSoundOff"));
+  const int64_t t0 = Now();
+  ClickHandle();
+  EXPECT_EQ(Now(), t0);
+  EXPECT_TRUE(Module1::Pull);
+  ExpectOneSpinFrom(t0 + 300);
+}
+
+TEST_F(Play, TheSpaceBarPullsOnlyWhileHeldAndNoPullIsPendingOrSpinning) {
+  struct Case {
+    const char* name;
+    bool spaceHeld;
+    int key;
+    bool pulls;
+  };
+  const Case cases[] = {
+      {"space bar", true, Qt::Key_Space, true},
+      {"another key while the space bar is held", true, Qt::Key_A, true},
+      {"another key alone", false, Qt::Key_A, false},
+      {"return alone", false, Qt::Key_Return, false},
+  };
+  for (const Case& c : cases) {
+    TearDown();
+    SetUp();
+    SCOPED_TRACE(c.name);
+    const int64_t t0 = Now();
+    PressKey(c.spaceHeld, c.key);
+    EXPECT_EQ(Module1::Pull, c.pulls);
+    EXPECT_EQ(Handle(), c.pulls ? "HandleDown-1.jpg" : "HandleUp-1.jpg");
+    EXPECT_EQ(Now() - t0, c.pulls ? lengths.clickMs : 0);
+    if (c.pulls) ExpectOneSpinFrom(t0 + 300);
+  }
+}
+
+TEST_F(Play, TheSpaceBarIsIgnoredWhileAPullIsPending) {
+  const int64_t t0 = Now();
+  ClickHandle();
+  Advance(150 - (Now() - t0));
+  PressKey();
+  // No second click, and the 300 ms were not started again.
+  EXPECT_EQ(Now() - t0, 150);
+  ExpectOneSpinFrom(t0 + 300);
+}
+
+TEST_F(Play, DuringASpinHandleSpaceBarAndWagerButtonsDoNothing) {
+  ClickHandle();
+  ASSERT_TRUE(AdvanceUntil([] { return Module1::PlayStarted; }, 1000));
+  Advance(500);
+  const int64_t t = Now();
+  ClickHandle();
+  PressKey();
+  EXPECT_EQ(Now(), t);  // no click played
+  EXPECT_EQ(W().Timer5()->Mode(), rt::Timer::kModeOff);
+  EXPECT_EQ(Handle(), "HandleUp-1.jpg");
+  ClickWager(10);
+  EXPECT_EQ(SelectedWager(), 10);  // the button moves...
+  EXPECT_EQ(Module1::Wager, 1);    // ...the wager does not
+  ASSERT_TRUE(AdvanceUntil([] { return !Module1::PlayStarted; }, 10000));
+  EXPECT_TRUE(MsgBoxes().empty());
+  // The next pull reads the selection before comparing it with the bankroll.
+  SetBankroll(12);
+  ClickHandle();
+  EXPECT_EQ(Module1::Wager, 10);
+  EXPECT_TRUE(MsgBoxes().empty());
+}
+
+TEST_F(Play, TheFocusedWagerButtonDoesNotTakeTheSpaceBar) {
+  QWidget* ten = W().RadioButton3()->widget();
+  ten->setFocus(Qt::OtherFocusReason);
+  PressKey();
+  EXPECT_EQ(SelectedWager(), 1);
+  EXPECT_EQ(Module1::Wager, 1);
+  EXPECT_TRUE(Module1::Pull);
+}
+
+TEST_F(Play, AWagerAboveTheBankrollIsLoweredByThePull) {
+  struct Case {
+    int32_t bankroll, selected;
+    bool lowered;
+    int32_t wager;
+  };
+  const Case cases[] = {
+      {7, 10, true, 5},    {6, 10, true, 5}, {5, 10, true, 1}, {3, 10, true, 1},    {4, 5, true, 1},
+      {10, 10, false, 10}, {5, 5, false, 5}, {1, 1, false, 1}, {20, 10, false, 10},
+  };
+  for (const Case& c : cases) {
+    TearDown();
+    SetUp();
+    SCOPED_TRACE("bankroll " + std::to_string(c.bankroll) + ", wager " +
+                 std::to_string(c.selected));
+    ClickWager(c.selected);
+    ASSERT_EQ(Module1::Wager, c.selected);
+    SetBankroll(c.bankroll);
+    SpinTo({kNoSeven, kNoSeven, kNoSeven});
+    EXPECT_EQ(SelectedWager(), c.wager);
+    EXPECT_EQ(Module1::Wager, c.wager);
+    // The spin is paid on the lowered wager.
+    const int32_t left = c.bankroll - c.wager;
+    EXPECT_EQ(Module1::Bankroll, left);
+    std::vector<std::string> expected;
+    if (c.lowered) expected.push_back(kLower);
+    if (left == 0) expected.push_back(kBankrupt);
+    EXPECT_EQ(MsgBoxes(), expected);
+  }
+}
+
+TEST_F(Play, AWagerButtonDuringAPendingPullLeavesTheSpinsWager) {
+  // Bankroll 5 on the wager 5: the pull's comparison passes; the button "10"
+  // clicked before the spin starts must not put 10 at stake.
+  enum Road { kAlone, kThenSecondClick, kThenSecondClickAndSpace };
+  for (Road road : {kAlone, kThenSecondClick, kThenSecondClickAndSpace}) {
+    TearDown();
+    SetUp();
+    SCOPED_TRACE("road " + std::to_string(road));
+    ClickWager(5);
+    SetBankroll(5);
+    ClickHandle();
+    ClickWager(10);
+    EXPECT_EQ(SelectedWager(), 10);
+    EXPECT_EQ(Module1::Wager, 5);
+    if (road != kAlone) ClickHandle();
+    if (road == kThenSecondClickAndSpace) PressKey();
+    EXPECT_EQ(Module1::Wager, 5);
+    SpinTo({kNoSeven, kNoSeven, kNoSeven});  // the pull after it is locked out
+    EXPECT_EQ(Module1::Bankroll, 0);
+    EXPECT_EQ(W().StaticText2()->Text(), "0");
+    EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
+  }
+}
+
+TEST_F(PlayLongClick, AWagerButtonAndASecondClickInsideTheClickWaitLeaveTheSpinsWager) {
+  ClickWager(5);
+  SetBankroll(5);
+  At(100, [this] { ClickWager(10); });
+  At(200, [this] { ClickHandle(); });
+  ClickHandle();
+  EXPECT_EQ(SelectedWager(), 10);
+  EXPECT_EQ(Module1::Wager, 5);
+  const std::array<int32_t, 3> none = {kNoSeven, kNoSeven, kNoSeven};
+  FinishSpin(&none);
+  EXPECT_EQ(Module1::Bankroll, 0);
+  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
+}
+
+TEST_F(Play, ClosingTheGameWindowEndsTheProgram) {
+  W().widget()->close();  // the close box
+  Advance(0);
+  EXPECT_TRUE(rt::QuitRequested());
+  EXPECT_FALSE(rt::GetImplicitWindow("Window1.Window1"));
+}
+
+}  // namespace

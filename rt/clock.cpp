@@ -141,6 +141,21 @@ void WaitForEvents(int64_t boundMs) {
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+void FollowRealTime(int64_t limitMs) {
+  const int64_t now = NowMs();
+  const int64_t due = NextDue();
+  const int64_t horizon = due >= 0 ? std::min(due, limitMs) : limitMs;
+  if (horizon > now) {
+    const int64_t before = RealNow();
+    WaitForEvents(horizon - now);
+    MoveTo(std::min(horizon, now + (RealNow() - before)));
+  } else {
+    DeliverPendingEvents();
+  }
+  while (FireNext(std::min(NowMs(), limitMs))) {
+  }
+}
+
 }  // namespace rt::clock
 
 namespace rt {
@@ -158,13 +173,14 @@ void RuntimeBackgroundTask() {
     return;
   }
   // Virtual time: deliver what is pending, then move on to the next due
-  // event and fire it. With a request under way, give the network a moment
-  // of real time first; with nothing due at all, do not spin.
+  // event and fire it. With a request under way, time follows real time;
+  // with nothing due at all, do not spin.
   DeliverPendingEvents();
-  if (OutsideWork() > 0) WaitForEvents(kMaxWaitMs);
-  if (NextDue() >= 0) {
+  if (OutsideWork() > 0) {
+    FollowRealTime(NowMs() + kMaxWaitMs);
+  } else if (NextDue() >= 0) {
     FireNext(NextDue());
-  } else if (OutsideWork() == 0) {
+  } else {
     WaitForEvents(1);
   }
 }

@@ -40,12 +40,18 @@ bool FireNext(int64_t limitMs);
 void MoveTo(int64_t ms);
 
 // --- Outside work ----------------------------------------------------------
-// Work that runs in real time even on the simulated clock (an HTTP request):
-// while any is under way, simulated waits also wait a little in real time,
-// so that its answer arrives before virtual time races ahead.
+// Work that runs in real time even on the simulated clock (an HTTP request).
+// While any is under way, the simulated waits (RuntimeBackgroundTask,
+// AdvanceUntil) let virtual time follow real time instead of jumping to the
+// next due event, so that the answer arrives when it would in real life and
+// a wait's limit still bounds the real time spent.
 void BeginOutsideWork();
 void EndOutsideWork();
 int OutsideWork();
+// Waits in real time for events, at most a few milliseconds and never past
+// `limitMs` or the next due event in virtual time, then moves virtual time on
+// by the real time that passed (bounded likewise) and fires what fell due.
+void FollowRealTime(int64_t limitMs);
 
 // --- Waiting ---------------------------------------------------------------
 // Delivers the pending Qt events, without waiting.

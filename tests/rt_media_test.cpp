@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -208,16 +211,16 @@ TEST_F(MediaTest, ResourcesFolderIsAskedAnewEachCall) {
   EXPECT_FALSE(rt::GetApplicationBundleResources());
 }
 
-// Prints what the default rule finds; run by the test below from copies of
-// this executable placed in prepared folders.
-TEST(MediaProbe, DISABLED_PrintResourcesFolder) {
-  Ref<FolderItem> folder = rt::GetApplicationBundleResources();
-  std::printf("RESOURCES=%s\n", folder ? folder->NativePath().c_str() : "nil");
-}
-
 // The default rule: "Resources" in the parent of the executable's folder,
 // whatever the current directory; nil when it is absent or not a folder.
+// The test runs copies of this executable placed in prepared folders, which
+// only print what they find.
 TEST_F(MediaTest, ResourcesFolderBesideTheExecutablesFolder) {
+  if (std::getenv("JOLVANE_RESOURCES_PROBE")) {
+    Ref<FolderItem> folder = rt::GetApplicationBundleResources();
+    std::printf("RESOURCES=%s\n", folder ? folder->NativePath().c_str() : "nil");
+    return;
+  }
   const QString self = QCoreApplication::applicationFilePath();
   const QString root = QFileInfo(self).absolutePath() + QStringLiteral("/../resources-rule-test");
   QDir(root).removeRecursively();
@@ -247,8 +250,10 @@ TEST_F(MediaTest, ResourcesFolderBesideTheExecutablesFolder) {
     }
     QProcess probe;
     probe.setWorkingDirectory(dir_.path());  // not where the executable lies
-    probe.start(copy, {"--gtest_also_run_disabled_tests",
-                       "--gtest_filter=MediaProbe.DISABLED_PrintResourcesFolder"});
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("JOLVANE_RESOURCES_PROBE"), QStringLiteral("1"));
+    probe.setProcessEnvironment(env);
+    probe.start(copy, {"--gtest_filter=MediaTest.ResourcesFolderBesideTheExecutablesFolder"});
     ASSERT_TRUE(probe.waitForFinished(30000));
     const QString out = QString::fromUtf8(probe.readAllStandardOutput());
     const QString expected = c.found ? tree + "/Resources" : QStringLiteral("nil");

@@ -59,7 +59,10 @@ class Application : public QApplication {
       auto* widget = static_cast<QWidget*>(receiver);
       if (type == QEvent::ShortcutOverride) {
         // A menu shortcut may follow: the application enables its items first.
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        const bool modifierAlone = key->key() == Qt::Key_Control || key->key() == Qt::Key_Alt ||
+                                   key->key() == Qt::Key_Meta || key->key() == Qt::Key_Shift;
+        if (!modifierAlone &&
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
           Ref<Window> window = WindowOfWidget(widget);
           if (window && window->MenuBar()) RunEnableMenuItems();
         }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,9 @@ struct ButtonCase {
   const char* caption;
   const char* address;
 };
+void PrintTo(const ButtonCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class AboutButtonTest : public AboutTest, public ::testing::WithParamInterface<ButtonCase> {};
 

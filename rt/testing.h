@@ -35,17 +35,17 @@ int64_t NextDueIn();
 
 // --- Hooks -----------------------------------------------------------------
 // Sends MsgBox, MessageDialog, ShowURL and Beep to the hooks below instead of
-// the screen and the system (the test main does it).
-void UseTestHooks();
+// the screen and the system (the test main does it; false: the real ones).
+void UseTestHooks(bool on = true);
 bool TestHooksActive();
 
 struct Record {
-  std::vector<std::string> msgBoxes;      // texts, in order
-  std::vector<std::string> urls;          // ShowURL addresses, in order
+  std::vector<std::string> msgBoxes;  // texts, in order
+  std::vector<std::string> urls;      // ShowURL addresses, in order
   int beeps = 0;
-  std::vector<std::string> dialogs;       // MessageDialog titles, in order
-  std::vector<std::string> eventErrors;   // messages of exceptions escaping handlers
-  std::vector<std::string> unhandled;     // exceptions that reached the main routine
+  std::vector<std::string> dialogs;      // MessageDialog titles, in order
+  std::vector<std::string> eventErrors;  // messages of exceptions escaping handlers
+  std::vector<std::string> unhandled;    // exceptions that reached the main routine
 };
 // What was shown since the last Reset.
 Record& Recorded();

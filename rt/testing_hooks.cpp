@@ -21,8 +21,8 @@ namespace {
 bool g_hooksActive = false;
 }  // namespace
 
-void UseTestHooks() {
-  g_hooksActive = true;
+void UseTestHooks(bool on) {
+  g_hooksActive = on;
 }
 bool TestHooksActive() {
   return g_hooksActive;

@@ -2,6 +2,7 @@
 // running one, as pure functions.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "update/update_document.h"
@@ -14,6 +15,10 @@ struct ValueCase {
   std::string name;
   std::string expected;
 };
+
+void PrintTo(const ValueCase& c, std::ostream* os) {
+  *os << c.what;
+}
 
 class UpdateDocumentValue : public ::testing::TestWithParam<ValueCase> {};
 
@@ -58,6 +63,10 @@ struct VersionCase {
   int major, minor, bug;
   bool current;
 };
+
+void PrintTo(const VersionCase& c, std::ostream* os) {
+  *os << '"' << c.text << "\" against " << c.major << '.' << c.minor << '.' << c.bug;
+}
 
 class UpdateDocumentVersion : public ::testing::TestWithParam<VersionCase> {};
 

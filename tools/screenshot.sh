@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Takes a PNG of the game window under Xvfb.
+# Usage: tools/screenshot.sh [-b <build dir>] <out.png> [xdotool command ...]
+#   The optional xdotool commands run once the window is up, before the shot;
+#   "%W" in them stands for the game window, e.g.
+#   tools/screenshot.sh shot.png key space sleep 2.5
+#   tools/screenshot.sh shot.png mousemove --window %W 372 200 click 1 sleep 4
+# Not run by the tests. Installs ImageMagick (for "import") when it is missing.
+set -euo pipefail
+src=$(cd "$(dirname "$0")/.." && pwd)
+build="$src/build"
+if [ "${1:-}" = "-b" ]; then build=$2; shift 2; fi
+out=${1:?usage: screenshot.sh [-b <build dir>] <out.png> [xdotool command ...]}
+shift
+exe="$build/bin/jolvane"
+[ -x "$exe" ] || { echo "$exe is not built" >&2; exit 1; }
+if ! command -v import >/dev/null; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends imagemagick
+fi
+mkdir -p "$(dirname "$out")"
+out=$(cd "$(dirname "$out")" && pwd)/$(basename "$out")
+
+inner=$(mktemp)
+trap 'rm -f "$inner"' EXIT
+cat >"$inner" <<'INNER'
+set -eu
+exe=$1 out=$2
+shift 2
+unset QT_QPA_PLATFORM
+"$exe" &
+pid=$!
+wid=""
+for _ in $(seq 1 200); do
+  wid=$(xdotool search --onlyvisible --name '^Jolvane$' 2>/dev/null | head -n1 || true)
+  [ -n "$wid" ] && break
+  sleep 0.1
+done
+[ -n "$wid" ] || { echo "no window titled Jolvane" >&2; kill "$pid"; exit 1; }
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+sleep 0.5
+if [ $# -gt 0 ]; then
+  args=()
+  for a in "$@"; do args+=("${a//%W/$wid}"); done
+  xdotool "${args[@]}"
+fi
+sleep 0.3
+import -window "$wid" "$out"
+xdotool key --clearmodifiers ctrl+q
+wait "$pid" || true
+INNER
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$exe" "$out" "$@"
+echo "$out"

@@ -36,7 +36,7 @@ class SelfTestWindow : public ::testing::Test {
     rt::testing::ResetRuntime();
     rt::testing::Reset();
     rt::RuntimeRegisterAppObject(rt::RuntimeNewObject<App>());
-    rt::testing::SetHttpLimits(1500, 65536);
+    rt::testing::SetHttpLimits(10000, 65536);
   }
   void TearDown() override {
     EXPECT_TRUE(rt::testing::Recorded().eventErrors.empty())

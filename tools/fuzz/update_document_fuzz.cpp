@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The comparison on the raw input, against running numbers taken from it.
   uint32_t running[3] = {0, 0, 0};
   for (size_t i = 0; i < 12 && i < size; ++i) running[i / 4] = (running[i / 4] << 8) | data[i];
-  update::IsCurrentVersion(input, static_cast<int32_t>(running[0]), static_cast<int32_t>(running[1]),
-                           static_cast<int32_t>(running[2]));
+  update::IsCurrentVersion(input, static_cast<int32_t>(running[0]),
+                           static_cast<int32_t>(running[1]), static_cast<int32_t>(running[2]));
   return 0;
 }

@@ -62,6 +62,7 @@ class RadioWidget : public QRadioButton {
 QWidget* RadioButton::MakeWidget(QWidget* parent) {
   auto* w = new RadioWidget(core::DisplayText(caption_), parent);
   w->setChecked(value_);
+  w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
   std::weak_ptr<RadioButton> weak = WeakSelf(this);
   QObject::connect(w, &QAbstractButton::clicked, w, [weak] {
     if (std::shared_ptr<RadioButton> button = weak.lock()) RadioAccess::Clicked(*button);
@@ -124,6 +125,7 @@ QWidget* PushButton::MakeWidget(QWidget* parent) {
   auto* w = new QPushButton(core::DisplayText(caption_), parent);
   w->setAutoDefault(false);  // the window presses Default and Cancel itself
   w->setDefault(default_);
+  w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
   std::weak_ptr<PushButton> weak = WeakSelf(this);
   QObject::connect(w, &QAbstractButton::clicked, w, [weak] {
     std::shared_ptr<PushButton> button = weak.lock();

@@ -25,6 +25,7 @@ QWidget* Label::MakeWidget(QWidget* parent) {
   w->setText(core::DisplayText(text_));
   w->setAlignment(AlignmentOf(align_));
   w->setWordWrap(multiline_);
+  w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
   QPalette palette = w->palette();
   palette.setColor(QPalette::WindowText, QColor(color_.red, color_.green, color_.blue));
   w->setPalette(palette);

@@ -164,6 +164,7 @@ void Canvas::ApplyProperty(const std::string& key, const PropertyValue& value) {
 QWidget* GroupBox::MakeWidget(QWidget* parent) {
   auto* w = new QGroupBox(core::DisplayText(caption_), parent);
   w->setFocusPolicy(Qt::NoFocus);
+  w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
   return w;
 }
 

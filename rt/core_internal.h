@@ -43,6 +43,8 @@ Hooks& CurrentHooks();
 // --- The application and its event loop -----------------------------------
 // Makes the process's QApplication, which routes key presses to the windows.
 QApplication* MakeApplication(int& argc, char** argv);
+// Routes keys through an event filter when the QApplication is not ours.
+void RouteKeysOf(QApplication* app);
 // Every nested loop the runtime runs (modal windows), so Quit ends them all.
 void PushLoop(QEventLoop* loop);
 void PopLoop(QEventLoop* loop);

@@ -56,6 +56,7 @@ void RuntimeInit(int& argc, char** argv) {
       core::MakeApplication(g_argc, g_argv);
     }
   }
+  core::RouteKeysOf(qApp);
   QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
   QApplication::setApplicationName(QStringLiteral("Jolvane"));
 }

@@ -3,6 +3,7 @@
 // Return and Escape press the window's Default and Cancel buttons.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QRadioButton>
 
 #include "rt/controls.h"
@@ -46,36 +47,63 @@ bool RouteKeyPress(QWidget* receiver, const QKeyEvent& event) {
   return true;
 }
 
+// True when the event must go no further.
+bool RouteEvent(QObject* receiver, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::ApplicationDeactivate) {
+    ClearKeys();  // releases while another program has the keyboard are never seen
+    return false;
+  }
+  if ((type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+       type != QEvent::ShortcutOverride) ||
+      !receiver->isWidgetType())
+    return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  auto* widget = static_cast<QWidget*>(receiver);
+  if (type == QEvent::ShortcutOverride) {
+    // A menu shortcut may follow: the application enables its items first.
+    const bool modifierAlone = key->key() == Qt::Key_Control || key->key() == Qt::Key_Alt ||
+                               key->key() == Qt::Key_Meta || key->key() == Qt::Key_Shift;
+    if (!modifierAlone &&
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+      Ref<Window> window = WindowOfWidget(widget);
+      if (window && window->MenuBar()) RunEnableMenuItems();
+    }
+    return false;
+  }
+  NoteKeyEvent(*key);
+  if (type == QEvent::KeyPress && RouteKeyPress(widget, *key)) return true;
+  // A radio button never takes Space as a click.
+  return key->key() == Qt::Key_Space && qobject_cast<QRadioButton*>(widget);
+}
+
+// Ours sees each event once, before Qt hands a key from widget to parent.
 class Application : public QApplication {
  public:
   Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
   bool notify(QObject* receiver, QEvent* event) override {
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease ||
-         type == QEvent::ShortcutOverride) &&
-        receiver->isWidgetType()) {
-      auto* key = static_cast<QKeyEvent*>(event);
-      auto* widget = static_cast<QWidget*>(receiver);
-      if (type == QEvent::ShortcutOverride) {
-        // A menu shortcut may follow: the application enables its items first.
-        const bool modifierAlone = key->key() == Qt::Key_Control || key->key() == Qt::Key_Alt ||
-                                   key->key() == Qt::Key_Meta || key->key() == Qt::Key_Shift;
-        if (!modifierAlone &&
-            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-          Ref<Window> window = WindowOfWidget(widget);
-          if (window && window->MenuBar()) RunEnableMenuItems();
-        }
-      } else {
-        NoteKeyEvent(*key);
-        if (type == QEvent::KeyPress && RouteKeyPress(widget, *key)) return true;
-        // A radio button never takes Space as a click.
-        if (key->key() == Qt::Key_Space && qobject_cast<QRadioButton*>(widget)) return true;
-      }
-    } else if (type == QEvent::ApplicationDeactivate) {
-      ClearKeys();  // releases while another program has the keyboard are never seen
-    }
+    if (RouteEvent(receiver, event)) return true;
     return QApplication::notify(receiver, event);
+  }
+};
+
+// For a QApplication made by someone else: an application event filter. It
+// sees a key again at each parent it is handed to, so it takes the key at
+// its first stop only, the focus widget (or the window when none has it).
+class KeyFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+        event->type() == QEvent::ShortcutOverride) {
+      QWidget* first = QApplication::focusWidget();
+      if (!first) first = QApplication::activeWindow();
+      if (watched != first) return false;
+    }
+    return RouteEvent(watched, event);
   }
 };
 
@@ -83,6 +111,14 @@ class Application : public QApplication {
 
 QApplication* MakeApplication(int& argc, char** argv) {
   return new Application(argc, argv);
+}
+
+void RouteKeysOf(QApplication* app) {
+  if (!app || dynamic_cast<Application*>(app)) return;  // ours routes them itself
+  static QPointer<KeyFilter> filter;
+  if (filter) return;
+  filter = new KeyFilter(app);
+  app->installEventFilter(filter);
 }
 
 }  // namespace rt::core

@@ -304,8 +304,14 @@ TEST_F(ControlsTest, TextFontsSizesAndStyles) {
   EXPECT_TRUE(f.italic());
   EXPECT_TRUE(f.underline());
 
-  auto plain = Make<rt::Label>("StaticText1", PropertyList().Text("TextFont", "System"));
-  EXPECT_EQ(plain->widget()->font().pointSizeF(), QApplication::font().pointSizeF());  // size 0
+  // Size 0 is the standard size, also inside a group box of another size.
+  auto group = window->New<rt::GroupBox>();
+  group->Constructor();
+  window->AddControl("GroupBox1", group);
+  group->SetTextSize(30);
+  auto plain = Make<rt::Label>("StaticText1", Place(2, 2, 50, 20, "GroupBox1"));
+  EXPECT_EQ(plain->widget()->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(group->widget()->font().pixelSize(), 30);
 }
 
 TEST_F(ControlsTest, GroupBoxCaptionAndProgressBarBusy) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -225,6 +226,12 @@ TEST_F(UpdateCheck, WhileCheckingTheWindowShowsTheBusyBarAndCancel) {
     EXPECT_TRUE(w.PushButton1()->Default());
     EXPECT_TRUE(w.PushButton1()->Cancel());
     EXPECT_FALSE(w.automaticCheck);
+    // The status line never reads its text as markup.
+    auto* label = qobject_cast<QLabel*>(w.StaticText1()->widget());
+    if (!label) label = w.StaticText1()->widget()->findChild<QLabel*>();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), "Checking for updates...");
   };
   Check();
   EXPECT_EQ(seen_.label, "Checking for updates...");

@@ -1,5 +1,6 @@
 #include "media/media.h"
 
+#include <deque>
 #include <set>
 #include <string>
 
@@ -24,9 +25,36 @@ std::set<std::string>& Told() {
   return told;
 }
 
+// Messages not shown yet. They are shown from an event of their own, never
+// from inside the accessor: a modal box there would run the event loop in
+// the middle of a reel's drawing, and the reels could stop and be paid while
+// half drawn.
+std::deque<std::string>& Untold() {
+  static std::deque<std::string> untold;
+  return untold;
+}
+rt::Ref<rt::Timer>& Teller() {
+  static rt::Ref<rt::Timer> teller;
+  return teller;
+}
+
+void TellUntold() {
+  while (!Untold().empty()) {
+    const std::string message = Untold().front();
+    Untold().pop_front();
+    rt::MsgBox(message);
+  }
+}
+
 void TellOnce(const std::string& key, const std::string& message) {
   if (!Told().insert(key).second) return;
-  rt::MsgBox(message);
+  Untold().push_back(message);
+  if (!Teller()) {
+    Teller() = rt::RuntimeNewObject<rt::Timer>();
+    Teller()->SetPeriod(0);
+    Teller()->Action.Bind([](rt::Ref<rt::Timer>) { TellUntold(); });
+  }
+  Teller()->SetMode(rt::Timer::kModeSingle);
 }
 
 // The Resources folder, or nil; a missing folder is told once.
@@ -158,4 +186,6 @@ void ForgetCachedMedia() {
   }
   for (SoundCache* c : {&smallWin, &medWin, &jackPot, &clickSound}) *c = SoundCache();
   Told().clear();
+  Untold().clear();
+  Teller() = nullptr;
 }

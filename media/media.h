@@ -4,8 +4,9 @@
 //
 // A picture that fails to load is looked for again at the next call; a sound
 // is tried once per run. A file that is missing or cannot be read is told to
-// the player once, by name, and the accessor gives nil: a nil picture leaves
-// its cell empty, and the callers play no nil sound.
+// the player once, by name, in a message shown from the event loop right
+// after the event that found it; the accessor gives nil: a nil picture
+// leaves its cell empty, and the callers play no nil sound.
 #pragma once
 
 #include "rt/rt.h"

@@ -15,7 +15,7 @@ const char kOrderPage[] = "http://order.paywell.example/?JOLVANE1&lang=en";
 const char kCredits[] = "Developed by\rTamsin Orrely\r\rSr. Beta Tester\rQuill Marravane";
 const char kIconCredit[] = "Icon Credit: Ivo Rask, Pixmoor";
 
-struct LabelSpec {
+struct LabelLayout {
   const char* name;
   int32_t left, top, width, height, tabIndex;
   std::string text;
@@ -25,7 +25,7 @@ struct LabelSpec {
   bool bold;
 };
 
-rt::PropertyList LabelProperties(const LabelSpec& s) {
+rt::PropertyList LabelProperties(const LabelLayout& s) {
   rt::PropertyList list;
   list.Text("Name", s.name)
       .Int("Index", rt::kNoIndex)
@@ -59,14 +59,14 @@ rt::PropertyList LabelProperties(const LabelSpec& s) {
   return list;
 }
 
-struct ButtonSpec {
+struct ButtonLayout {
   const char* name;
   int32_t left, top, width, height, tabIndex;
   const char* caption;
   bool isDefault;
 };
 
-rt::PropertyList ButtonProperties(const ButtonSpec& s) {
+rt::PropertyList ButtonProperties(const ButtonLayout& s) {
   rt::PropertyList list;
   list.Text("Name", s.name)
       .Int("Index", rt::kNoIndex)
@@ -143,22 +143,23 @@ void AboutBox::CreateControls0() {
   const rt::Ref<AboutBox> self = rt::SelfRef(this);
 
   // Each step fetches the control again by name: nothing is kept between steps.
-  auto addButton = [&](const ButtonSpec& spec, void (AboutBox::*handler)(rt::Ref<rt::PushButton>)) {
+  auto addButton = [&](const ButtonLayout& button,
+                       void (AboutBox::*handler)(rt::Ref<rt::PushButton>)) {
     rt::Ref<rt::PushButton> created = New<rt::PushButton>();
     created->Constructor();
-    AddControl(spec.name, created);
-    Fetch<rt::PushButton>(*this, spec.name)->SetTextUnit(0);
-    rt::SetProperties(Fetch<rt::PushButton>(*this, spec.name), ButtonProperties(spec));
-    rt::RuntimeAddEventHandler(Fetch<rt::PushButton>(*this, spec.name)->Action,
+    AddControl(button.name, created);
+    Fetch<rt::PushButton>(*this, button.name)->SetTextUnit(0);
+    rt::SetProperties(Fetch<rt::PushButton>(*this, button.name), ButtonProperties(button));
+    rt::RuntimeAddEventHandler(Fetch<rt::PushButton>(*this, button.name)->Action,
                                rt::RuntimeCreateDelegate(handler, self));
   };
-  auto addLabel = [&](const LabelSpec& spec, float textSize) {
+  auto addLabel = [&](const LabelLayout& label, float textSize) {
     rt::Ref<rt::Label> created = New<rt::Label>();
     created->Constructor();
-    AddControl(spec.name, created);
-    if (textSize != 0) Fetch<rt::Label>(*this, spec.name)->SetTextSize(textSize);
-    Fetch<rt::Label>(*this, spec.name)->SetTextUnit(0);
-    rt::SetProperties(Fetch<rt::Label>(*this, spec.name), LabelProperties(spec));
+    AddControl(label.name, created);
+    if (textSize != 0) Fetch<rt::Label>(*this, label.name)->SetTextSize(textSize);
+    Fetch<rt::Label>(*this, label.name)->SetTextUnit(0);
+    rt::SetProperties(Fetch<rt::Label>(*this, label.name), LabelProperties(label));
   };
 
   addButton({"PushButton1", 72, 180, 120, 21, 0, "Email Author", false},

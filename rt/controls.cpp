@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPointer>
 #include <QWidget>
 #include <cmath>
@@ -46,13 +47,43 @@ QString DisplayText(const std::string& text) {
   return s;
 }
 
+namespace {
+
+// The layouts place their texts in boxes measured for these faces: where the
+// named one is missing, a face with the same advance widths stands in, never
+// a merely similar one (DejaVu Sans in Arial's place clips "1.0.0 Linux").
+const char* const kArialFaces[] = {"Arial", "Liberation Sans", "Arimo", "Nimbus Sans",
+                                   "Nimbus Sans L"};
+const char* const kHelveticaFaces[] = {"Helvetica",     "TeX Gyre Heros",  "Nimbus Sans",
+                                       "Nimbus Sans L", "Liberation Sans", "Arimo",
+                                       "Arial"};
+
+// The installed faces for a named family, best first; the standard face last.
+QStringList FacesFor(const std::string& family, const QString& standard) {
+  QStringList wanted{QString::fromStdString(family)};
+  const auto add = [&](const auto& faces) {
+    for (const char* face : faces) wanted << QString::fromLatin1(face);
+  };
+  if (family == "Arial") add(kArialFaces);
+  if (family == "Helvetica" || family == "Helvetica Neue") add(kHelveticaFaces);
+  QStringList faces;
+  for (const QString& face : wanted)
+    if (!faces.contains(face) && QFontDatabase::hasFamily(face)) faces << face;
+  // No style hint: with one, fontconfig would put its generic sans-serif face
+  // before the metric-compatible ones.
+  faces << standard;
+  return faces;
+}
+
+}  // namespace
+
 QFont MakeFont(const std::string& family, float pixelSize, bool bold, bool italic, bool underline) {
+  // The standard size is in pixels, like the layouts: their boxes hold
+  // texts of a face about Helvetica's width at 12 to 13 px, which the
+  // desktop's usual face (DejaVu Sans, wider) matches at 11 px.
   QFont font = QApplication::font();
-  if (!family.empty() && family != "System") {
-    // The named family where the machine has it, else a sans-serif one.
-    font.setFamilies({QString::fromStdString(family), font.family()});
-    font.setStyleHint(QFont::SansSerif);
-  }
+  font.setPixelSize(kStandardTextSize);
+  if (!family.empty() && family != "System") font.setFamilies(FacesFor(family, font.family()));
   if (pixelSize > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
   font.setBold(bold);
   font.setItalic(italic);

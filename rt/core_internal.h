@@ -80,8 +80,11 @@ void ForgetAppObject();
 // --- Text and values -----------------------------------------------------------
 // The program's text for display: UTF-8, carriage returns as line breaks.
 QString DisplayText(const std::string& text);
-// A font from the framework's font properties ("System" is the application's
-// default family; a missing family falls back to a sans-serif one).
+// The pixel size of text size 0, the standard size.
+constexpr int kStandardTextSize = 11;
+// A font from the framework's font properties: "System" is the application's
+// default family; a named family missing from the machine is replaced by an
+// installed face of the same widths where one is known, else by "System".
 QFont MakeFont(const std::string& family, float pixelSize, bool bold, bool italic, bool underline);
 
 // The value of a property-list entry in the form its key calls for.

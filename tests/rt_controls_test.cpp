@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -298,20 +299,74 @@ TEST_F(ControlsTest, TextFontsSizesAndStyles) {
                                                    .Bool("Underline", true));
   banner->SetTextSize(36);
   f = banner->widget()->font();
-  EXPECT_EQ(f.families().value(0), QString("Helvetica Neue"));
   EXPECT_FALSE(QFontInfo(f).family().isEmpty());  // something stands in where it is missing
   EXPECT_EQ(f.pixelSize(), 36);
   EXPECT_TRUE(f.italic());
   EXPECT_TRUE(f.underline());
 
-  // Size 0 is the standard size, also inside a group box of another size.
+  // Size 0 is the standard size in pixels, also inside a group box of
+  // another size.
   auto group = window->New<rt::GroupBox>();
   group->Constructor();
   window->AddControl("GroupBox1", group);
   group->SetTextSize(30);
   auto plain = Make<rt::Label>("StaticText1", Place(2, 2, 50, 20, "GroupBox1"));
-  EXPECT_EQ(plain->widget()->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(plain->widget()->font().pixelSize(), 11);
+  EXPECT_EQ(plain->widget()->font().family(), standard);
   EXPECT_EQ(group->widget()->font().pixelSize(), 30);
+}
+
+// The family a font is drawn in, without fontconfig's foundry suffix.
+QString DrawnFamily(const QFont& font) {
+  QString family = QFontInfo(font).family();
+  const qsizetype bracket = family.indexOf(QLatin1String(" ["));
+  return bracket < 0 ? family : family.left(bracket);
+}
+
+// A named family the machine lacks is drawn in a face of the same widths
+// where one is installed (the layouts' boxes are measured in them), never in
+// a wider look-alike; an unknown family falls back to the standard face.
+TEST_F(ControlsTest, MissingFamiliesAreReplacedByFacesOfTheSameWidths) {
+  struct Case {
+    const char* family;
+    std::vector<QString> sameWidths;  // empty: the standard face
+  };
+  const std::vector<QString> helvetica = {"Helvetica",     "TeX Gyre Heros",  "Nimbus Sans",
+                                          "Nimbus Sans L", "Liberation Sans", "Arimo",
+                                          "Arial"};
+  const Case cases[] = {
+      {"Arial", {"Arial", "Liberation Sans", "Arimo", "Nimbus Sans", "Nimbus Sans L"}},
+      {"Helvetica", helvetica},
+      {"Helvetica Neue",
+       [&] {
+         std::vector<QString> faces{"Helvetica Neue"};
+         faces.insert(faces.end(), helvetica.begin(), helvetica.end());
+         return faces;
+       }()},
+      {"No Such Face Anywhere", {}},
+  };
+  QFont standardFont = QApplication::font();
+  standardFont.setPixelSize(12);
+  const QString standard = DrawnFamily(standardFont);
+  int n = 0;
+  for (const Case& c : cases) {
+    auto label = Make<rt::Label>("Label" + std::to_string(n++),
+                                 PropertyList().Text("TextFont", c.family).Bool("Bold", true));
+    label->SetTextSize(12);
+    const QString drawn = DrawnFamily(label->widget()->font());
+    bool installed = false;
+    for (const QString& face : c.sameWidths)
+      installed = installed || QFontDatabase::hasFamily(face);
+    if (!installed) {
+      EXPECT_EQ(drawn, standard) << c.family;
+      continue;
+    }
+    // The first installed one, in order.
+    QString first;
+    for (const QString& face : c.sameWidths)
+      if (first.isEmpty() && QFontDatabase::hasFamily(face)) first = face;
+    EXPECT_EQ(drawn, first) << c.family;
+  }
 }
 
 TEST_F(ControlsTest, GroupBoxCaptionAndProgressBarBusy) {

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "rt/controls.h"
+#include "rt/testing.h"
 #include "rt/window.h"
 
 namespace rt {
@@ -158,6 +159,7 @@ std::vector<PropertyEntry> ReadPropertyList(const std::string& bytes, const Obje
 
 void SetProperties(const Ref<Object>& target, const std::string& bytes) {
   Object& object = *target;  // nil raises NilObjectException
+  if (const auto& observe = testing::SetPropertiesObserver()) observe(object, bytes);
   // The whole list is read before anything is applied: a malformed list
   // changes nothing.
   const std::vector<PropertyEntry> entries = ReadPropertyList(bytes, object);

@@ -60,6 +60,13 @@ void OnMessageDialog(std::function<Ref<MessageDialogButton>(MessageDialog&)> ans
 // Called when a window starts a modal loop, once the window is shown.
 void OnModal(std::function<void(const std::string& className)> callback);
 
+// Sees every property list SetProperties applies: the object and the whole
+// list, before the first entry is applied (default: none).
+using PropertiesObserver = std::function<void(const Object& target, const std::string& bytes)>;
+void OnSetProperties(PropertiesObserver observer);
+// The observer set, for SetProperties; empty when none is.
+const PropertiesObserver& SetPropertiesObserver();
+
 // --- Runtime set-up for tests ------------------------------------------------
 // Takes the resources folder from this path instead of beside the executable
 // (empty: back to the default).

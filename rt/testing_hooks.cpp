@@ -1,5 +1,6 @@
 // The test hooks: what the modal boxes, dialogs, ShowURL and Beep recorded,
-// the answers tests give them, and starting the runtime over.
+// the answers tests give them, the property-list observer, and starting the
+// runtime over.
 #include <QCoreApplication>
 
 #include "rt/core_internal.h"
@@ -19,6 +20,11 @@ Hooks& CurrentHooks() {
 namespace testing {
 namespace {
 bool g_hooksActive = false;
+
+PropertiesObserver& Observer() {
+  static auto* observer = new PropertiesObserver;
+  return *observer;
+}
 }  // namespace
 
 void UseTestHooks(bool on) {
@@ -36,6 +42,7 @@ Record& Recorded() {
 void Reset() {
   Recorded() = Record();
   core::CurrentHooks() = core::Hooks();
+  Observer() = nullptr;
 }
 
 void OnMsgBox(std::function<void(const std::string&)> answer) {
@@ -48,6 +55,14 @@ void OnMessageDialog(std::function<Ref<MessageDialogButton>(MessageDialog&)> ans
 
 void OnModal(std::function<void(const std::string& className)> callback) {
   core::CurrentHooks().modal = std::move(callback);
+}
+
+void OnSetProperties(PropertiesObserver observer) {
+  Observer() = std::move(observer);
+}
+
+const PropertiesObserver& SetPropertiesObserver() {
+  return Observer();
 }
 
 void ResetRuntime() {

@@ -7,7 +7,9 @@
 #include <QSize>
 #include <QTest>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -292,6 +294,38 @@ TEST_F(Window1Layout, RectanglesFillsAndBorders) {
     EXPECT_EQ(rect->BorderWidth(), row.border);
     EXPECT_TRUE(rect->TopLeftColor() == black);
     EXPECT_TRUE(rect->BottomRightColor() == black);
+  }
+}
+
+// A timer is named only by its registration: its list holds Mode and Period,
+// 20 bytes, and no Name.
+TEST_F(Window1Layout, EachTimersListIsModeOffAndItsPeriodWithoutAName) {
+  struct Applied {
+    std::string timer, bytes;
+  };
+  std::vector<Applied> applied;
+  rt::testing::OnSetProperties([&](const rt::Object& target, const std::string& bytes) {
+    if (auto* timer = dynamic_cast<const rt::Timer*>(&target))
+      applied.push_back({timer->Name(), bytes});
+  });
+  rt::RuntimeNewObject<Window1BeforeOpen>()->Constructor();
+  rt::testing::OnSetProperties(nullptr);
+
+  const auto bigEndian = [](uint32_t v) {
+    return std::string{static_cast<char>(v >> 24), static_cast<char>(v >> 16),
+                       static_cast<char>(v >> 8), static_cast<char>(v)};
+  };
+  const struct {
+    const char* timer;
+    uint32_t period;
+  } rows[] = {{"Timer1", 1500}, {"Timer2", 2500}, {"Timer3", 3500},
+              {"Timer4", 8000}, {"Timer5", 300},  {"Timer6", 100}};
+  ASSERT_EQ(applied.size(), std::size(rows));
+  for (size_t i = 0; i < applied.size(); ++i) {
+    SCOPED_TRACE(rows[i].timer);
+    EXPECT_EQ(applied[i].timer, rows[i].timer);
+    EXPECT_EQ(applied[i].bytes.size(), 20u);
+    EXPECT_EQ(applied[i].bytes, "Mode " + bigEndian(0) + "Period " + bigEndian(rows[i].period));
   }
 }
 

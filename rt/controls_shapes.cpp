@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QWidget>
 
 #include "rt/controls.h"
@@ -161,8 +163,38 @@ void Canvas::ApplyProperty(const std::string& key, const PropertyValue& value) {
 
 // --- GroupBox -----------------------------------------------------------------------
 
+namespace {
+
+// Fusion fills a group box light grey, and the labels inside, which draw no
+// background of their own, show that grey. The program's faces are white:
+// the box draws its frame as an outline and lets what lies behind it show.
+class GroupBoxWidget : public QGroupBox {
+ public:
+  GroupBoxWidget(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter p(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    option.subControls &= ~QStyle::SC_GroupBoxFrame;
+    p.drawComplexControl(QStyle::CC_GroupBox, option);  // the caption alone
+    // The outline where Fusion draws its own: two pixels above the contents,
+    // one in from the left.
+    const QRect contents =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
+    const int top = contents.top() - 2;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(0, 0, 0, 28));  // Fusion's outline colour, over any background
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(1.5, top + 0.5, width() - 2.0, height() - top - 1.0), 2, 2);
+  }
+};
+
+}  // namespace
+
 QWidget* GroupBox::MakeWidget(QWidget* parent) {
-  auto* w = new QGroupBox(core::DisplayText(caption_), parent);
+  auto* w = new GroupBoxWidget(core::DisplayText(caption_), parent);
   w->setFocusPolicy(Qt::NoFocus);
   w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
   return w;

@@ -387,6 +387,27 @@ TEST_F(ControlsTest, GroupBoxCaptionAndProgressBarBusy) {
   EXPECT_EQ(qb->maximum(), 0);
 }
 
+// The game's wager group stands on the white face: the box and the label
+// inside it show the face's colour, not a fill of the style's own.
+TEST_F(ControlsTest, GroupBoxAndItsLabelsShowWhatLiesBehindThem) {
+  const std::string faceColour = "#ffffe0";  // a colour no style fills with
+  PropertyList list = Place(68, 100, 283, 344);
+  list.Colour("FillColor", rt::RGB(0xFFFFE0)).Int("BorderWidth", 5);
+  Make<rt::Rectangle>("Rectangle1", list);
+  Make<rt::GroupBox>("GroupBox1", Place(115, 355, 184, 69, "Rectangle1"));
+  list = Place(138, 398, 143, 20, "GroupBox1");
+  list.Text("Text", "Wager").Int("TextAlign", 1).Bool("Bold", true);
+  auto label = Make<rt::Label>("StaticText1", list);
+  label->SetTextSize(12);
+
+  const QImage shot = window->contentWidget()->grab().toImage();
+  const auto at = [&](int x, int y) { return shot.pixelColor(x, y).name().toStdString(); };
+  EXPECT_EQ(at(150, 380), faceColour) << "inside the box";
+  EXPECT_EQ(at(140, 410), faceColour) << "inside the label, beside its text";
+  EXPECT_EQ(at(290, 415), faceColour);
+  EXPECT_NE(at(116, 390), faceColour) << "the frame is still drawn";
+}
+
 TEST_F(ControlsTest, VisibleEnabledAndPushButtons) {
   PropertyList list = Place(20, 61, 157, 21);
   list.Text("Caption", "Check for Updates").Bool("Default", true).Bool("Visible", false);

@@ -2,65 +2,24 @@
 // its 34 controls, one after another, each with its property list and, last,
 // its event binding. Places are window coordinates, also inside a parent.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "app/control_creation.h"
 #include "app/menubar1.h"
 #include "game/window1.h"
 
 namespace {
 
-constexpr rt::Color kWhite = rt::RGB(0xFFFFFF);
-constexpr rt::Color kBlack = rt::RGB(0x000000);
+using layout::kBlack;
+using layout::kCentred;
+using layout::kRight;
+using layout::kWhite;
+using layout::Place;
+
 // The band under the middle row is near black, not black.
 constexpr rt::Color kNearBlack = rt::RGB(0x010101);
 constexpr rt::Color kJackpotBlue = rt::RGB(0x3B50FF);
-
-constexpr int32_t kCentred = 1;
-constexpr int32_t kRight = 2;
-
-struct Place {
-  int32_t left, top, width, height;
-};
-
-// The entries every visual control's list opens with.
-void Opening(rt::PropertyList& list, const std::string& name, const Place& at) {
-  list.Text("Name", name)
-      .Int("Index", rt::kNoIndex)
-      .Int("Left", at.left)
-      .Int("Top", at.top)
-      .Int("Width", at.width)
-      .Int("Height", at.height)
-      .Bool("LockLeft", false)
-      .Bool("LockTop", false)
-      .Bool("LockRight", false)
-      .Bool("LockBottom", false);
-}
-
-// The control of that name, fetched back and checked against class T.
-template <class T>
-rt::Ref<T> Fetch(rt::Window& window, const std::string& name) {
-  return rt::RuntimeCheckCast<T>(window.ControlByName(name));
-}
-
-// Creates a control of class T, runs its constructor and registers it.
-template <class T>
-void Create(rt::Window& window, const std::string& name) {
-  rt::Ref<T> control = window.New<T>();
-  control->Constructor();
-  window.AddControl(name, control);
-}
-
-// A text-carrying control gets its size and unit before its list.
-template <class T>
-void SizeText(rt::Window& window, const std::string& name, float size) {
-  if (size != 0) Fetch<T>(window, name)->SetTextSize(size);
-  Fetch<T>(window, name)->SetTextUnit(0);
-}
-
-template <class T>
-void Apply(rt::Window& window, const std::string& name, const rt::PropertyList& list) {
-  rt::SetProperties(Fetch<T>(window, name), list);
-}
 
 struct RectangleRow {
   const char* name;
@@ -72,9 +31,9 @@ struct RectangleRow {
 };
 
 void MakeRectangle(rt::Window& window, const RectangleRow& row) {
-  Create<rt::Rectangle>(window, row.name);
+  layout::Create<rt::Rectangle>(window, row.name);
   rt::PropertyList list;
-  Opening(list, row.name, row.at);
+  layout::AddOpening(list, row.name, row.at);
   list.Int("TabIndex", row.tabIndex)
       .Int("TabPanelIndex", 0)
       .Bool("Visible", true)
@@ -86,7 +45,7 @@ void MakeRectangle(rt::Window& window, const RectangleRow& row) {
       .Colour("TopLeftColor", kBlack)
       .Colour("BottomRightColor", kBlack)
       .Text("InitialParent", row.parent);
-  Apply<rt::Rectangle>(window, row.name, list);
+  layout::Apply<rt::Rectangle>(window, row.name, list);
 }
 
 struct CanvasRow {
@@ -99,9 +58,9 @@ struct CanvasRow {
 };
 
 void MakeCanvas(rt::Window& window, const CanvasRow& row) {
-  Create<rt::Canvas>(window, row.name);
+  layout::Create<rt::Canvas>(window, row.name);
   rt::PropertyList list;
-  Opening(list, row.name, row.at);
+  layout::AddOpening(list, row.name, row.at);
   list.Int("TabPanelIndex", 0)
       .Int("TabIndex", row.tabIndex)
       .Bool("TabStop", true)
@@ -115,79 +74,18 @@ void MakeCanvas(rt::Window& window, const CanvasRow& row) {
       .Bool("DoubleBuffer", false)
       .Bool("EraseBackground", true)
       .Text("InitialParent", row.parent);
-  Apply<rt::Canvas>(window, row.name, list);
+  layout::Apply<rt::Canvas>(window, row.name, list);
 }
 
-void MakeGroupBox(rt::Window& window, const char* name, const Place& at, int32_t tabIndex,
-                  float textSize, const char* parent) {
-  Create<rt::GroupBox>(window, name);
-  SizeText<rt::GroupBox>(window, name, textSize);
+// The group box and the radio buttons in it write one list but for the
+// buttons' Value, just before the parent. All are in "System" 12.
+template <class T>
+void MakeCaptioned(rt::Window& window, const char* name, const Place& at, int32_t tabIndex,
+                   const char* caption, std::optional<bool> value, const char* parent) {
+  layout::Create<T>(window, name);
+  layout::SetTextSizeAndUnit<T>(window, name, 12);
   rt::PropertyList list;
-  Opening(list, name, at);
-  list.Int("TabPanelIndex", 0)
-      .Int("TabIndex", tabIndex)
-      .Bool("TabStop", true)
-      .Text("Caption", "")
-      .Bool("Enabled", true)
-      .Bool("Visible", true)
-      .Text("HelpTag", "")
-      .Bool("AutoDeactivate", true)
-      .Text("TextFont", "System")
-      .Bool("Bold", false)
-      .Bool("Italic", false)
-      .Bool("Underline", false)
-      .Text("InitialParent", parent);
-  Apply<rt::GroupBox>(window, name, list);
-}
-
-struct LabelRow {
-  const char* name;
-  Place at;
-  int32_t tabIndex;
-  std::string text;
-  float textSize;
-  bool bold;
-  int32_t align;
-  bool multiline = false;
-  const char* parent = "";
-  const char* font = "System";
-  rt::Color color = kBlack;
-  bool visible = true;
-};
-
-void MakeLabel(rt::Window& window, const LabelRow& row) {
-  Create<rt::Label>(window, row.name);
-  SizeText<rt::Label>(window, row.name, row.textSize);
-  rt::PropertyList list;
-  Opening(list, row.name, row.at);
-  list.Int("TabPanelIndex", 0)
-      .Int("TabIndex", row.tabIndex)
-      .Text("Text", row.text)
-      .Int("TextAlign", row.align)
-      .Colour("TextColor", row.color)
-      .Bool("Multiline", row.multiline)
-      .Bool("Enabled", true)
-      .Bool("Visible", row.visible)
-      .Bool("Selectable", false)
-      .Bool("Transparent", false)
-      .Text("HelpTag", "")
-      .Bool("AutoDeactivate", true)
-      .Text("TextFont", row.font)
-      .Bool("Bold", row.bold)
-      .Bool("Italic", false)
-      .Bool("Underline", false)
-      .Text("DataSource", "")
-      .Text("DataField", "")
-      .Text("InitialParent", row.parent);
-  Apply<rt::Label>(window, row.name, list);
-}
-
-void MakeRadioButton(rt::Window& window, const char* name, const Place& at, int32_t tabIndex,
-                     const char* caption, bool value) {
-  Create<rt::RadioButton>(window, name);
-  SizeText<rt::RadioButton>(window, name, 12);
-  rt::PropertyList list;
-  Opening(list, name, at);
+  layout::AddOpening(list, name, at);
   list.Int("TabPanelIndex", 0)
       .Int("TabIndex", tabIndex)
       .Bool("TabStop", true)
@@ -199,18 +97,28 @@ void MakeRadioButton(rt::Window& window, const char* name, const Place& at, int3
       .Text("TextFont", "System")
       .Bool("Bold", false)
       .Bool("Italic", false)
-      .Bool("Underline", false)
-      .Bool("Value", value)
-      .Text("InitialParent", "GroupBox1");
-  Apply<rt::RadioButton>(window, name, list);
+      .Bool("Underline", false);
+  if (value) list.Bool("Value", *value);
+  list.Text("InitialParent", parent);
+  layout::Apply<T>(window, name, list);
+}
+
+void MakeWagerButton(Window1& window, const char* name, const Place& at, int32_t tabIndex,
+                     const char* caption, bool value,
+                     void (Window1::*action)(rt::Ref<rt::RadioButton>)) {
+  MakeCaptioned<rt::RadioButton>(window, name, at, tabIndex, caption, value, "GroupBox1");
+  layout::Bind<rt::RadioButton>(window, name, &rt::RadioButton::Action, action);
 }
 
 // A timer of the window's own class T; created off, with its period. Its
 // list names it not: the registration does.
 template <class T>
-void MakeTimer(rt::Window& window, const char* name, int32_t period) {
-  Create<T>(window, name);
-  Apply<T>(window, name, rt::PropertyList().Int("Mode", rt::Timer::kModeOff).Int("Period", period));
+void MakeTimer(Window1& window, const char* name, int32_t period,
+               void (Window1::*action)(rt::Ref<rt::Timer>)) {
+  layout::Create<T>(window, name);
+  layout::Apply<T>(window, name,
+                   rt::PropertyList().Int("Mode", rt::Timer::kModeOff).Int("Period", period));
+  layout::Bind<T>(window, name, &rt::Timer::Action, action);
 }
 
 const char kInstructions[] =
@@ -225,28 +133,9 @@ const char kPayRules[] =
 void Window1::Layout() {
   // The menu bar first, then the window's own list.
   SetMenuBar(MenuBar1::Instance());
-  rt::SetProperties(rt::SelfRef(this), rt::PropertyList()
-                                           .Int("Placement", 0)
-                                           .Int("Width", 453)
-                                           .Int("Height", 567)
-                                           .Int("MinWidth", 64)
-                                           .Int("MinHeight", 64)
-                                           .Int("MaxWidth", 32000)
-                                           .Int("MaxHeight", 32000)
-                                           .Int("Frame", 0)
-                                           .Bool("Composite", false)
-                                           .Bool("HasBackColor", true)
-                                           .Colour("BackColor", kWhite)
-                                           .Text("Title", "Jolvane")
-                                           .Bool("Visible", true)
-                                           .Bool("FullScreen", false)
-                                           .Bool("MenuBarVisible", true)
-                                           .Bool("CloseButton", true)
-                                           .Bool("Resizeable", false)
-                                           .Bool("LiveResize", false)
-                                           .Bool("MaximizeButton", false)
-                                           .Bool("MinimizeButton", true)
-                                           .Int("MacProcID", 0));
+  rt::SetProperties(rt::SelfRef(this),
+                    layout::WindowList(
+                        {.title = "Jolvane", .width = 453, .height = 567, .minimizeButton = true}));
 }
 
 void Window1::CreateControls() {
@@ -255,50 +144,47 @@ void Window1::CreateControls() {
 }
 
 void Window1::CreateControls0() {
-  rt::Window& w = *this;
-  const rt::Ref<Window1> self = rt::SelfRef(this);
+  Window1& w = *this;
 
   MakeRectangle(w, {"Rectangle1", {68, 100, 283, 344}, 0, kWhite, 5});
   MakeRectangle(w, {"Rectangle2", {86, 207, 245, 74}, 0, kNearBlack, 1, "Rectangle1"});
   MakeCanvas(w, {"Canvas2", {92, 212, 70, 63}, 0, "Rectangle2", false, true});
   MakeCanvas(w, {"Canvas5", {174, 212, 70, 63}, 1, "Rectangle2"});
   MakeCanvas(w, {"Canvas8", {255, 212, 70, 63}, 2, "Rectangle2"});
-  MakeGroupBox(w, "GroupBox1", {115, 355, 184, 69}, 1, 12, "Rectangle1");
-  MakeLabel(w, {.name = "StaticText1",
-                .at = {138, 398, 143, 20},
-                .tabIndex = 0,
-                .text = "Wager",
-                .textSize = 12,
-                .bold = true,
-                .align = kCentred,
-                .parent = "GroupBox1"});
+  MakeCaptioned<rt::GroupBox>(w, "GroupBox1", {115, 355, 184, 69}, 1, "", std::nullopt,
+                              "Rectangle1");
+  layout::MakeLabel(w, {.name = "StaticText1",
+                        .at = {138, 398, 143, 20},
+                        .tabIndex = 0,
+                        .text = "Wager",
+                        .textSize = 12,
+                        .bold = true,
+                        .align = kCentred,
+                        .parent = "GroupBox1"});
 
-  MakeRadioButton(w, "RadioButton1", {124, 366, 47, 20}, 1, "1", true);
-  rt::RuntimeAddEventHandler(Fetch<rt::RadioButton>(w, "RadioButton1")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::RadioButton1_Action, self));
-  MakeRadioButton(w, "RadioButton2", {182, 366, 47, 20}, 2, "5", false);
-  rt::RuntimeAddEventHandler(Fetch<rt::RadioButton>(w, "RadioButton2")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::RadioButton2_Action, self));
-  MakeRadioButton(w, "RadioButton3", {240, 366, 47, 20}, 3, "10", false);
-  rt::RuntimeAddEventHandler(Fetch<rt::RadioButton>(w, "RadioButton3")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::RadioButton3_Action, self));
+  MakeWagerButton(w, "RadioButton1", {124, 366, 47, 20}, 1, "1", true,
+                  &Window1::RadioButton1_Action);
+  MakeWagerButton(w, "RadioButton2", {182, 366, 47, 20}, 2, "5", false,
+                  &Window1::RadioButton2_Action);
+  MakeWagerButton(w, "RadioButton3", {240, 366, 47, 20}, 3, "10", false,
+                  &Window1::RadioButton3_Action);
 
-  MakeLabel(w, {.name = "StaticText2",
-                .at = {225, 112, 67, 20},
-                .tabIndex = 2,
-                .text = "20",
-                .textSize = 16,
-                .bold = true,
-                .align = kCentred,
-                .parent = "Rectangle1"});
-  MakeLabel(w, {.name = "StaticText3",
-                .at = {128, 112, 100, 20},
-                .tabIndex = 3,
-                .text = "Bankroll:",
-                .textSize = 16,
-                .bold = true,
-                .align = kRight,
-                .parent = "Rectangle1"});
+  layout::MakeLabel(w, {.name = "StaticText2",
+                        .at = {225, 112, 67, 20},
+                        .tabIndex = 2,
+                        .text = "20",
+                        .textSize = 16,
+                        .bold = true,
+                        .align = kCentred,
+                        .parent = "Rectangle1"});
+  layout::MakeLabel(w, {.name = "StaticText3",
+                        .at = {128, 112, 100, 20},
+                        .tabIndex = 3,
+                        .text = "Bankroll:",
+                        .textSize = 16,
+                        .bold = true,
+                        .align = kRight,
+                        .parent = "Rectangle1"});
 
   // Top row: each cell in its own frame. Bottom row likewise; reel 3's bottom
   // cell and frame stand one pixel right of that column's others.
@@ -317,60 +203,46 @@ void Window1::CreateControls0() {
 
   // The handle, a child of the window just right of the face.
   MakeCanvas(w, {"Canvas10", {351, 117, 43, 150}, 0, "", true, false});
-  rt::RuntimeAddEventHandler(Fetch<rt::Canvas>(w, "Canvas10")->MouseDown,
-                             rt::RuntimeCreateDelegate(&Window1::Canvas10_MouseDown, self));
+  layout::Bind<rt::Canvas>(w, "Canvas10", &rt::Canvas::MouseDown, &Window1::Canvas10_MouseDown);
 
-  MakeTimer<Window1_Timer1>(w, "Timer1", 1500);
-  rt::RuntimeAddEventHandler(Fetch<Window1_Timer1>(w, "Timer1")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::Timer1_Action, self));
-  MakeTimer<Window1_Timer2>(w, "Timer2", 2500);
-  rt::RuntimeAddEventHandler(Fetch<Window1_Timer2>(w, "Timer2")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::Timer2_Action, self));
-  MakeTimer<Window1_Timer3>(w, "Timer3", 3500);
-  rt::RuntimeAddEventHandler(Fetch<Window1_Timer3>(w, "Timer3")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::Timer3_Action, self));
+  MakeTimer<Window1_Timer1>(w, "Timer1", 1500, &Window1::Timer1_Action);
+  MakeTimer<Window1_Timer2>(w, "Timer2", 2500, &Window1::Timer2_Action);
+  MakeTimer<Window1_Timer3>(w, "Timer3", 3500, &Window1::Timer3_Action);
 
-  MakeLabel(w, {.name = "StaticText4",
-                .at = {57, 6, 310, 38},
-                .tabIndex = 1,
-                .text = kInstructions,
-                .textSize = 14,
-                .bold = false,
-                .align = kCentred,
-                .multiline = true});
-  MakeLabel(w, {.name = "StaticText5",
-                .at = {50, 456, 326, 91},
-                .tabIndex = 2,
-                .text = kPayRules,
-                .textSize = 14,
-                .bold = false,
-                .align = kCentred,
-                .multiline = true});
+  layout::MakeLabel(w, {.name = "StaticText4",
+                        .at = {57, 6, 310, 38},
+                        .tabIndex = 1,
+                        .text = kInstructions,
+                        .textSize = 14,
+                        .bold = false,
+                        .align = kCentred,
+                        .multiline = true});
+  layout::MakeLabel(w, {.name = "StaticText5",
+                        .at = {50, 456, 326, 91},
+                        .tabIndex = 2,
+                        .text = kPayRules,
+                        .textSize = 14,
+                        .bold = false,
+                        .align = kCentred,
+                        .multiline = true});
 }
 
 void Window1::CreateControls1() {
-  rt::Window& w = *this;
-  const rt::Ref<Window1> self = rt::SelfRef(this);
+  Window1& w = *this;
 
   // Hidden until three sevens come up.
-  MakeLabel(w, {.name = "StaticText6",
-                .at = {43, 50, 333, 43},
-                .tabIndex = 3,
-                .text = "JACKPOT",
-                .textSize = 36,
-                .bold = true,
-                .align = kCentred,
-                .font = "Helvetica Neue",
-                .color = kJackpotBlue,
-                .visible = false});
+  layout::MakeLabel(w, {.name = "StaticText6",
+                        .at = {43, 50, 333, 43},
+                        .tabIndex = 3,
+                        .text = "JACKPOT",
+                        .font = "Helvetica Neue",
+                        .textSize = 36,
+                        .bold = true,
+                        .align = kCentred,
+                        .color = kJackpotBlue,
+                        .visible = false});
 
-  MakeTimer<Window1_Timer4>(w, "Timer4", 8000);
-  rt::RuntimeAddEventHandler(Fetch<Window1_Timer4>(w, "Timer4")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::Timer4_Action, self));
-  MakeTimer<Window1_Timer5>(w, "Timer5", 300);
-  rt::RuntimeAddEventHandler(Fetch<Window1_Timer5>(w, "Timer5")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::Timer5_Action, self));
-  MakeTimer<Window1_Timer6>(w, "Timer6", 100);
-  rt::RuntimeAddEventHandler(Fetch<Window1_Timer6>(w, "Timer6")->Action,
-                             rt::RuntimeCreateDelegate(&Window1::Timer6_Action, self));
+  MakeTimer<Window1_Timer4>(w, "Timer4", 8000, &Window1::Timer4_Action);
+  MakeTimer<Window1_Timer5>(w, "Timer5", 300, &Window1::Timer5_Action);
+  MakeTimer<Window1_Timer6>(w, "Timer6", 100, &Window1::Timer6_Action);
 }

@@ -1,0 +1,11 @@
+#include "app/control_creation.h"
+
+namespace layout {
+
+void MakeLabel(rt::Window& window, const LabelValues& label) {
+  Create<rt::Label>(window, label.name);
+  SetTextSizeAndUnit<rt::Label>(window, label.name, label.textSize);
+  Apply<rt::Label>(window, label.name, LabelList(label));
+}
+
+}  // namespace layout

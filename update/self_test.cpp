@@ -2,161 +2,61 @@
 #include "update/self_test.h"
 
 #include "app/app.h"
+#include "app/control_creation.h"
 #include "update/update_window.h"
-
-namespace {
-
-// Values the three controls share.
-constexpr const char* kFont = "System";
-
-}  // namespace
 
 rt::Ref<selfTest> selfTest::Instance() {
   return rt::ImplicitInstance<selfTest>("selfTest.selfTest");
 }
 
 void selfTest::Layout() {
-  rt::PropertyList list;
-  list.Int("Placement", 0)
-      .Int("Width", 197)
-      .Int("Height", 102)
-      .Int("MinWidth", 64)
-      .Int("MinHeight", 64)
-      .Int("MaxWidth", 32000)
-      .Int("MaxHeight", 32000)
-      .Int("Frame", 0)
-      .Bool("Composite", false)
-      .Bool("HasBackColor", true)
-      .Colour("BackColor", rt::RGB(0xFFFFFF))
-      .Text("Title", "Self Test")
-      .Bool("Visible", true)
-      .Bool("FullScreen", false)
-      .Bool("MenuBarVisible", true)
-      .Bool("CloseButton", true)
-      .Bool("Resizeable", false)
-      .Bool("LiveResize", false)
-      .Bool("MaximizeButton", false)
-      .Bool("MinimizeButton", false)
-      .Int("MacProcID", 0);
-  rt::SetProperties(rt::SelfRef(this), list);
+  rt::SetProperties(
+      rt::SelfRef(this),
+      layout::WindowList(
+          {.title = "Self Test", .width = 197, .height = 102, .minimizeButton = false}));
 }
 
 void selfTest::CreateControls() {
   CreateControls0();
 }
 
-namespace {
-
-rt::PropertyList LabelList(const std::string& name, int32_t left, int32_t width, int32_t tabIndex,
-                           const std::string& text, int32_t align, bool bold) {
-  rt::PropertyList list;
-  list.Bool("TabStop", true)
-      .Text("Name", name)
-      .Int("Index", rt::kNoIndex)
-      .Int("Left", left)
-      .Int("Top", 19)
-      .Int("Width", width)
-      .Int("Height", 20)
-      .Bool("LockLeft", false)
-      .Bool("LockTop", false)
-      .Bool("LockRight", false)
-      .Bool("LockBottom", false)
-      .Int("TabPanelIndex", 0)
-      .Int("TabIndex", tabIndex)
-      .Text("Text", text)
-      .Int("TextAlign", align)
-      .Colour("TextColor", rt::RGB(0x000000))
-      .Bool("Multiline", false)
-      .Bool("Enabled", true)
-      .Bool("Visible", true)
-      .Bool("Selectable", false)
-      .Bool("Transparent", false)
-      .Text("HelpTag", "")
-      .Bool("AutoDeactivate", true)
-      .Text("TextFont", kFont)
-      .Bool("Bold", bold)
-      .Bool("Italic", false)
-      .Bool("Underline", false)
-      .Text("DataSource", "")
-      .Text("DataField", "")
-      .Text("InitialParent", "");
-  return list;
-}
-
-}  // namespace
-
 void selfTest::CreateControls0() {
-  auto self = rt::SelfRef(this);
-
-  {
-    auto control = New<rt::Label>();
-    control->Constructor();
-    AddControl("StaticText1", control);
-  }
-  rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText1"))->SetTextUnit(0);
-  rt::SetProperties(rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText1")),
-                    LabelList("StaticText1", 25, 67, 0, "Version:", 0, true));
-
-  {
-    auto control = New<rt::Label>();
-    control->Constructor();
-    AddControl("StaticText2", control);
-  }
-  rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText2"))->SetTextUnit(0);
-  rt::SetProperties(rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText2")),
-                    LabelList("StaticText2", 98, 74, 1, "2.1.0 Intel", 2, false));
-  rt::RuntimeAddEventHandler(rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText2"))->Open,
-                             rt::RuntimeCreateDelegate(&selfTest::StaticText2_Open, self));
-
-  {
-    auto control = New<rt::PushButton>();
-    control->Constructor();
-    AddControl("PushButton1", control);
-  }
-  rt::RuntimeCheckCast<rt::PushButton>(ControlByName("PushButton1"))->SetTextUnit(0);
-  rt::PropertyList button;
-  button.Text("Name", "PushButton1")
-      .Int("Index", rt::kNoIndex)
-      .Int("Left", 20)
-      .Int("Top", 61)
-      .Int("Width", 157)
-      .Int("Height", 21)
-      .Bool("LockLeft", false)
-      .Bool("LockTop", false)
-      .Bool("LockRight", false)
-      .Bool("LockBottom", false)
-      .Int("TabPanelIndex", 0)
-      .Int("TabIndex", 2)
-      .Bool("TabStop", true)
-      .Text("Caption", "Check for Updates")
-      .Bool("Default", true)
-      .Bool("Cancel", false)
-      .Bool("Enabled", true)
-      .Bool("Visible", true)
-      .Text("HelpTag", "")
-      .Bool("AutoDeactivate", true)
-      .Int("ButtonStyle", 0)
-      .Text("TextFont", kFont)
-      .Bool("Bold", true)
-      .Bool("Italic", false)
-      .Bool("Underline", false)
-      .Text("InitialParent", "");
-  rt::SetProperties(rt::RuntimeCheckCast<rt::PushButton>(ControlByName("PushButton1")), button);
-  rt::RuntimeAddEventHandler(
-      rt::RuntimeCheckCast<rt::PushButton>(ControlByName("PushButton1"))->Action,
-      rt::RuntimeCreateDelegate(&selfTest::PushButton1_Action, self));
+  // The version line: the caption, then the version, filled in on Open.
+  layout::MakeLabel(*this, {.name = "StaticText1",
+                            .at = {25, 19, 67, 20},
+                            .tabIndex = 0,
+                            .text = "Version:",
+                            .bold = true,
+                            .align = layout::kLeft,
+                            .tabStopFirst = true});
+  layout::MakeLabel(*this, {.name = "StaticText2",
+                            .at = {98, 19, 74, 20},
+                            .tabIndex = 1,
+                            .text = "2.1.0 Intel",
+                            .bold = false,
+                            .align = layout::kRight,
+                            .tabStopFirst = true});
+  layout::Bind<rt::Label>(*this, "StaticText2", &rt::Label::Open, &selfTest::StaticText2_Open);
+  layout::MakePushButton(*this,
+                         {.name = "PushButton1",
+                          .at = {20, 61, 157, 21},
+                          .tabIndex = 2,
+                          .caption = "Check for Updates",
+                          .bold = true,
+                          .isDefault = true},
+                         &selfTest::PushButton1_Action);
 }
 
 rt::Ref<rt::Label> selfTest::StaticText1() {
-  return rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText1"));
+  return layout::Fetch<rt::Label>(*this, "StaticText1");
 }
 
 rt::Ref<rt::Label> selfTest::StaticText2() {
-  return rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText2"));
+  return layout::Fetch<rt::Label>(*this, "StaticText2");
 }
 
 rt::Ref<rt::PushButton> selfTest::PushButton1() {
-  return rt::RuntimeCheckCast<rt::PushButton>(ControlByName("PushButton1"));
+  return layout::Fetch<rt::PushButton>(*this, "PushButton1");
 }
 
 void selfTest::StaticText2_Open(rt::Ref<rt::Label> control) {

@@ -2,6 +2,7 @@
 #include "update/update_window.h"
 
 #include "app/app.h"
+#include "app/control_creation.h"
 #include "update/self_test.h"
 #include "update/update_document.h"
 
@@ -10,6 +11,7 @@ rt::Ref<updateWindow> updateWindow::Instance() {
 }
 
 void updateWindow::Layout() {
+  // The keys of the other windows' lists, in an order of its own.
   rt::PropertyList list;
   list.Text("Title", "Update")
       .Int("Width", 300)
@@ -21,7 +23,7 @@ void updateWindow::Layout() {
       .Int("Frame", 1)
       .Int("Placement", 0)
       .Bool("HasBackColor", true)
-      .Colour("BackColor", rt::RGB(0xFFFFFF))
+      .Colour("BackColor", layout::kWhite)
       .Bool("Visible", true)
       .Bool("CloseButton", true)
       .Bool("Resizeable", false)
@@ -40,64 +42,18 @@ void updateWindow::CreateControls() {
 }
 
 void updateWindow::CreateControls0() {
-  auto self = rt::SelfRef(this);
+  layout::MakeLabel(*this, {.name = "StaticText1",
+                            .at = {20, 19, 266, 20},
+                            .tabIndex = 0,
+                            .text = "Checking for updates...",
+                            .bold = false,
+                            .align = layout::kLeft,
+                            .tabStopFirst = true});
 
-  {
-    auto control = New<rt::Label>();
-    control->Constructor();
-    AddControl("StaticText1", control);
-  }
-  rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText1"))->SetTextUnit(0);
-  rt::PropertyList label;
-  label.Bool("TabStop", true)
-      .Text("Name", "StaticText1")
-      .Int("Index", rt::kNoIndex)
-      .Int("Left", 20)
-      .Int("Top", 19)
-      .Int("Width", 266)
-      .Int("Height", 20)
-      .Bool("LockLeft", false)
-      .Bool("LockTop", false)
-      .Bool("LockRight", false)
-      .Bool("LockBottom", false)
-      .Int("TabPanelIndex", 0)
-      .Int("TabIndex", 0)
-      .Text("Text", "Checking for updates...")
-      .Int("TextAlign", 0)
-      .Colour("TextColor", rt::RGB(0x000000))
-      .Bool("Multiline", false)
-      .Bool("Enabled", true)
-      .Bool("Visible", true)
-      .Bool("Selectable", false)
-      .Bool("Transparent", false)
-      .Text("HelpTag", "")
-      .Bool("AutoDeactivate", true)
-      .Text("TextFont", "System")
-      .Bool("Bold", false)
-      .Bool("Italic", false)
-      .Bool("Underline", false)
-      .Text("DataSource", "")
-      .Text("DataField", "")
-      .Text("InitialParent", "");
-  rt::SetProperties(rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText1")), label);
-
-  {
-    auto control = New<rt::ProgressBar>();
-    control->Constructor();
-    AddControl("ProgressBar1", control);
-  }
+  layout::Create<rt::ProgressBar>(*this, "ProgressBar1");
   rt::PropertyList bar;
-  bar.Text("Name", "ProgressBar1")
-      .Int("Index", rt::kNoIndex)
-      .Int("Left", 20)
-      .Int("Top", 46)
-      .Int("Width", 260)
-      .Int("Height", 12)
-      .Bool("LockLeft", false)
-      .Bool("LockTop", false)
-      .Bool("LockRight", false)
-      .Bool("LockBottom", false)
-      .Int("TabPanelIndex", 0)
+  layout::AddOpening(bar, "ProgressBar1", {20, 46, 260, 12});
+  bar.Int("TabPanelIndex", 0)
       .Int("TabIndex", 1)
       .Bool("TabStop", true)
       .Int("Value", 0)
@@ -107,75 +63,41 @@ void updateWindow::CreateControls0() {
       .Text("HelpTag", "")
       .Bool("AutoDeactivate", true)
       .Text("InitialParent", "");
-  rt::SetProperties(rt::RuntimeCheckCast<rt::ProgressBar>(ControlByName("ProgressBar1")), bar);
+  layout::Apply<rt::ProgressBar>(*this, "ProgressBar1", bar);
 
-  {
-    auto control = New<updateWindow_hp>();
-    control->Constructor();
-    AddControl("hp", control);
-  }
-  rt::PropertyList socket;
-  socket.Text("Address", "").Int("Port", 0).Bool("yield", false);
-  rt::SetProperties(rt::RuntimeCheckCast<rt::HTTPSocket>(ControlByName("hp")), socket);
-  rt::RuntimeAddEventHandler(
-      rt::RuntimeCheckCast<rt::HTTPSocket>(ControlByName("hp"))->PageReceived,
-      rt::RuntimeCreateDelegate(&updateWindow::hp_PageReceived, self));
-  rt::RuntimeAddEventHandler(rt::RuntimeCheckCast<rt::HTTPSocket>(ControlByName("hp"))->Error,
-                             rt::RuntimeCreateDelegate(&updateWindow::hp_Error, self));
+  // The socket takes its address and port from each request.
+  layout::Create<updateWindow_hp>(*this, "hp");
+  layout::Apply<rt::HTTPSocket>(
+      *this, "hp", rt::PropertyList().Text("Address", "").Int("Port", 0).Bool("yield", false));
+  layout::Bind<rt::HTTPSocket>(*this, "hp", &rt::HTTPSocket::PageReceived,
+                               &updateWindow::hp_PageReceived);
+  layout::Bind<rt::HTTPSocket>(*this, "hp", &rt::HTTPSocket::Error, &updateWindow::hp_Error);
 
-  {
-    auto control = New<rt::PushButton>();
-    control->Constructor();
-    AddControl("PushButton1", control);
-  }
-  rt::RuntimeCheckCast<rt::PushButton>(ControlByName("PushButton1"))->SetTextUnit(0);
-  rt::PropertyList button;
-  button.Text("Name", "PushButton1")
-      .Int("Index", rt::kNoIndex)
-      .Int("Left", 208)
-      .Int("Top", 80)
-      .Int("Width", 72)
-      .Int("Height", 20)
-      .Bool("LockLeft", false)
-      .Bool("LockTop", false)
-      .Bool("LockRight", false)
-      .Bool("LockBottom", false)
-      .Int("TabPanelIndex", 0)
-      .Int("TabIndex", 1)
-      .Bool("TabStop", true)
-      .Text("Caption", "Cancel")
-      .Bool("Default", true)
-      .Bool("Cancel", true)
-      .Bool("Enabled", true)
-      .Bool("Visible", true)
-      .Text("HelpTag", "")
-      .Bool("AutoDeactivate", true)
-      .Int("ButtonStyle", 0)
-      .Text("TextFont", "System")
-      .Bool("Bold", false)
-      .Bool("Italic", false)
-      .Bool("Underline", false)
-      .Text("InitialParent", "");
-  rt::SetProperties(rt::RuntimeCheckCast<rt::PushButton>(ControlByName("PushButton1")), button);
-  rt::RuntimeAddEventHandler(
-      rt::RuntimeCheckCast<rt::PushButton>(ControlByName("PushButton1"))->Action,
-      rt::RuntimeCreateDelegate(&updateWindow::PushButton1_Action, self));
+  layout::MakePushButton(*this,
+                         {.name = "PushButton1",
+                          .at = {208, 80, 72, 20},
+                          .tabIndex = 1,
+                          .caption = "Cancel",
+                          .bold = false,
+                          .isDefault = true,
+                          .cancel = true},
+                         &updateWindow::PushButton1_Action);
 }
 
 rt::Ref<rt::Label> updateWindow::StaticText1() {
-  return rt::RuntimeCheckCast<rt::Label>(ControlByName("StaticText1"));
+  return layout::Fetch<rt::Label>(*this, "StaticText1");
 }
 
 rt::Ref<rt::ProgressBar> updateWindow::ProgressBar1() {
-  return rt::RuntimeCheckCast<rt::ProgressBar>(ControlByName("ProgressBar1"));
+  return layout::Fetch<rt::ProgressBar>(*this, "ProgressBar1");
 }
 
 rt::Ref<rt::HTTPSocket> updateWindow::hp() {
-  return rt::RuntimeCheckCast<rt::HTTPSocket>(ControlByName("hp"));
+  return layout::Fetch<rt::HTTPSocket>(*this, "hp");
 }
 
 rt::Ref<rt::PushButton> updateWindow::PushButton1() {
-  return rt::RuntimeCheckCast<rt::PushButton>(ControlByName("PushButton1"));
+  return layout::Fetch<rt::PushButton>(*this, "PushButton1");
 }
 
 void updateWindow::Event_Open() {

@@ -21,6 +21,7 @@ class QWidget;
 namespace rt {
 class Window;
 class MenuItem;
+class HTTPSocket;
 }  // namespace rt
 
 namespace rt::core {
@@ -60,6 +61,9 @@ Ref<Window> WindowOfWidget(const QWidget* widget);
 // Closes every living window without raising its Close event, and forgets
 // them (tests starting over, process exit).
 void DropAllWindows();
+// Drops the socket's request under way, if any, raising no event (its
+// window closes).
+void AbortRequest(HTTPSocket& socket);
 
 // --- Menus ------------------------------------------------------------------
 // Puts the bar's top-level menus into a window's QMenuBar; menus appended to

@@ -59,8 +59,9 @@ struct WindowAccess {
   static bool Constructing(const Window& w) { return w.impl_->constructing; }
   // Makes the window's widgets on first need.
   static void EnsureWidgets(Window& w);
-  // Closes without raising Close: hides, schedules the widget's deletion,
-  // ends modal loops. The caller takes the window out of the registry.
+  // Closes without raising Close: stops the window's timers, drops its
+  // sockets' requests, hides, schedules the widget's deletion, ends modal
+  // loops. The caller takes the window out of the registry.
   static void Dispose(Window& w);
 };
 

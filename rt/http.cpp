@@ -17,7 +17,9 @@
 #include <cctype>
 
 #include "rt/clock_internal.h"
+#include "rt/core_internal.h"
 #include "rt/runtime.h"
+#include "rt/window.h"
 
 namespace rt {
 
@@ -82,7 +84,24 @@ std::string ContentText(const QByteArray& bytes, const QByteArray& contentType) 
   return text.toStdString();
 }
 
+// A closed window's socket raises nothing: its window is gone for the
+// player, and a late answer must not reach its handlers.
+bool OfClosedWindow(const HTTPSocket& socket) {
+  Ref<Window> window = socket.Window();
+  return window && window->IsClosed();
+}
+
+// HTTPSocket::Drop, for the window that closes (the constructor sets it:
+// Drop is the socket's own).
+void (HTTPSocket::*g_drop)() = nullptr;
+
 }  // namespace
+
+namespace core {
+void AbortRequest(HTTPSocket& socket) {
+  if (g_drop) (socket.*g_drop)();
+}
+}  // namespace core
 
 void InternetHeaders::Add(const std::string& name, const std::string& value) {
   entries_.emplace_back(name, value);
@@ -110,6 +129,7 @@ struct HTTPSocket::Impl {
 
 HTTPSocket::HTTPSocket() : impl_(std::make_unique<Impl>()) {
   impl_->bound.setSingleShot(true);
+  g_drop = &HTTPSocket::Drop;
 }
 
 HTTPSocket::~HTTPSocket() {
@@ -159,6 +179,7 @@ void HTTPSocket::Drop() {
 
 void HTTPSocket::Get(const std::string& address) {
   Drop();
+  if (OfClosedWindow(*this)) return;
   Impl& d = *impl_;
   d.address = address;
   const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
@@ -242,7 +263,7 @@ void HTTPSocket::Deliver(uint64_t generation, int32_t error, int32_t status,
   // handler may destroy the socket, and with it that object.
   std::weak_ptr<bool> alive = impl_->alive;
   QTimer::singleShot(0, QCoreApplication::instance(), [=, this] {
-    if (alive.expired() || generation != impl_->generation) return;
+    if (alive.expired() || generation != impl_->generation || OfClosedWindow(*this)) return;
     ++impl_->generation;  // exactly one event per Get
     std::shared_ptr<HTTPSocket> self;
     if (auto object = weak_from_this().lock()) self = std::static_pointer_cast<HTTPSocket>(object);

@@ -8,6 +8,7 @@
 
 #include "rt/clock_internal.h"
 #include "rt/runtime.h"
+#include "rt/window.h"
 
 namespace rt {
 
@@ -25,6 +26,13 @@ namespace {
 // A repeating timer of Period 0 would fire without end at one instant.
 int32_t Interval(int32_t period, int32_t mode) {
   return mode == Timer::kModeMultiple ? std::max(1, period) : std::max(0, period);
+}
+
+// A closed window's timers stay off: no Action of a closed window runs, also
+// not one armed by a handler that was still running when it closed.
+bool OfClosedWindow(const Timer& timer) {
+  Ref<rt::Window> window = timer.Window();
+  return window && window->IsClosed();
 }
 }  // namespace
 
@@ -71,6 +79,7 @@ void Timer::Arm() {
   clock::Cancel(impl_->event);
   impl_->event = 0;
   if (impl_->qtimer) impl_->qtimer->stop();
+  if (OfClosedWindow(*this)) mode_ = kModeOff;
   if (mode_ == kModeOff) return;
   const int32_t interval = Interval(period_, mode_);
   if (clock::Simulated()) {
@@ -90,6 +99,11 @@ void Timer::Arm() {
 
 void Timer::Fire() {
   impl_->event = 0;
+  if (OfClosedWindow(*this)) {
+    // Closed while this was due (its Close handler waits, say).
+    mode_ = kModeOff;
+    if (impl_->qtimer) impl_->qtimer->stop();
+  }
   if (mode_ == kModeOff) return;
   if (mode_ == kModeMultiple && clock::Simulated()) {
     // The next tick keeps the cadence and the timer's place among ties.

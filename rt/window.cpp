@@ -15,9 +15,11 @@
 
 #include "rt/core_internal.h"
 #include "rt/core_window.h"
+#include "rt/http.h"
 #include "rt/menu.h"
 #include "rt/runtime.h"
 #include "rt/testing.h"
+#include "rt/timer.h"
 
 namespace rt {
 namespace {
@@ -143,6 +145,15 @@ void WindowAccess::Dispose(Window& w) {
   Window::Impl& I = *w.impl_;
   w.closed_ = true;
   w.visible_ = false;
+  // The C++ window may outlive its close (a handler still holds it): its
+  // timers and sockets must raise nothing from now on.
+  for (const Ref<Control>& control : w.controls_) {
+    if (auto* timer = dynamic_cast<Timer*>(control.get())) {
+      timer->SetMode(Timer::kModeOff);
+    } else if (auto* socket = dynamic_cast<HTTPSocket*>(control.get())) {
+      core::AbortRequest(*socket);
+    }
+  }
   if (I.content) I.content->resized = nullptr;
   if (I.top) {
     I.top->hide();

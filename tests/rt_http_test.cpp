@@ -14,6 +14,7 @@
 #include "rt/http.h"
 #include "rt/runtime.h"
 #include "rt/testing.h"
+#include "rt/window.h"
 #include "tests/support/http_server.h"
 
 namespace {
@@ -267,6 +268,55 @@ TEST_F(HttpTest, SocketDroppedBeforeTheAnswer) {
   wall.start();
   while (wall.elapsed() < 500) rt::RuntimeBackgroundTask();
   EXPECT_EQ(answer.events, 0);
+}
+
+class SocketWindow : public rt::Window {
+ public:
+  static constexpr const char* kName = "SocketWindow.SocketWindow";
+  SocketWindow() : rt::Window(kName) {}
+};
+
+// A window's socket, registered as the update window registers its "hp".
+Ref<HTTPSocket> WindowSocket(const Ref<SocketWindow>& window, Answer& answer) {
+  auto socket = window->New<HTTPSocket>();
+  socket->Constructor();
+  window->AddControl("hp", socket);
+  socket->PageReceived.Bind([&answer](Ref<HTTPSocket>, std::string, int32_t,
+                                      Ref<rt::InternetHeaders>, std::string) { ++answer.events; });
+  socket->Error.Bind([&answer](Ref<HTTPSocket>, int32_t code) {
+    ++answer.events;
+    answer.error = code;
+  });
+  return socket;
+}
+
+// Closing a window drops its sockets' requests: neither the late page nor
+// the time bound's error reaches it, although the socket itself lives on;
+// and a closed window's socket asks the server nothing.
+TEST_F(HttpTest, ClosedWindowsSocketRaisesNothing) {
+  rt::testing::SetHttpLimits(400, 65536);
+  auto late = HttpServer::Start({"--delay-ms", "200", "--body", "late"});
+  auto silent = HttpServer::Start({"--mode", "silent"});
+  ASSERT_TRUE(late && silent);
+  for (const auto* server : {late.get(), silent.get()}) {
+    SCOPED_TRACE(server == late.get() ? "late page" : "silent server");
+    Answer answer;
+    auto window = rt::ImplicitInstance<SocketWindow>(SocketWindow::kName);
+    auto socket = WindowSocket(window, answer);
+    socket->Get(server->Url());
+    ASSERT_TRUE(rt::testing::AdvanceUntil([&] { return !server->Requests().empty(); }, 5000));
+    window->Close();
+    QElapsedTimer wall;
+    wall.start();
+    while (wall.elapsed() < 600) rt::RuntimeBackgroundTask();
+    EXPECT_EQ(answer.events, 0);
+
+    socket->Get(server->Url());
+    wall.restart();
+    while (wall.elapsed() < 250) rt::RuntimeBackgroundTask();
+    EXPECT_EQ(answer.events, 0);
+    EXPECT_EQ(server->Requests().size(), 1u);
+  }
 }
 
 // A handler may drop the last reference to its own socket.

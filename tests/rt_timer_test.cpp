@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "rt/runtime.h"
 #include "rt/testing.h"
 #include "rt/timer.h"
+#include "rt/window.h"
 
 namespace {
 
@@ -265,6 +267,71 @@ TEST_F(TimerTest, TimerDroppedInsideItsOwnActionIsSafe) {
   holder->SetMode(Timer::kModeMultiple);
   rt::testing::Advance(500);
   EXPECT_EQ(calls, 1);
+  EXPECT_EQ(rt::testing::NextDueIn(), -1);
+}
+
+// A window with timers of its own, made the way the program makes them.
+class TimerWindow : public rt::Window {
+ public:
+  static constexpr const char* kName = "TimerWindow.TimerWindow";
+  TimerWindow() : rt::Window(kName) {}
+  std::function<void()> onClose;
+
+ protected:
+  void Event_Close() override {
+    if (onClose) onClose();
+  }
+};
+
+Ref<Timer> AddTimer(const Ref<TimerWindow>& window, const std::string& name, int32_t period,
+                    std::function<void()> action) {
+  auto timer = window->New<Timer>();
+  timer->Constructor();
+  window->AddControl(name, timer);
+  timer->SetPeriod(period);
+  timer->Action.Bind([action](Ref<Timer>) { action(); });
+  return timer;
+}
+
+// After its window closes, no timer of it fires: not the counting ones, not
+// one a still-running handler arms again, not one due while the window's
+// Close handler waits. A timer of no window goes on.
+TEST_F(TimerTest, TimersOfAClosedWindowNeverFireAgain) {
+  Log log;
+  auto window = rt::ImplicitInstance<TimerWindow>(TimerWindow::kName);
+  auto once = AddTimer(window, "once", 300, [&] { log.Add("once"); });
+  auto ticks = AddTimer(window, "ticks", 100, [&] { log.Add("ticks"); });
+  auto other = Make("other", 100, log);
+  once->SetMode(Timer::kModeSingle);
+  ticks->SetMode(Timer::kModeMultiple);
+  other->SetMode(Timer::kModeMultiple);
+  rt::testing::Advance(150);
+  EXPECT_EQ(log.names, (std::vector<std::string>{"ticks", "other"}));
+
+  window->onClose = [] { rt::testing::Advance(200); };  // a wait inside Close
+  window->Close();
+  EXPECT_EQ(once->Mode(), Timer::kModeOff);
+  EXPECT_EQ(ticks->Mode(), Timer::kModeOff);
+  ticks->SetMode(Timer::kModeMultiple);
+  EXPECT_EQ(ticks->Mode(), Timer::kModeOff);
+  rt::testing::Advance(1000);
+  other->SetMode(Timer::kModeOff);
+  const auto first = log.names.begin() + 2;
+  EXPECT_EQ(std::count(first, log.names.end(), "other"), log.names.end() - first)
+      << "only the windowless timer fired after the close";
+  EXPECT_EQ(log.names.size(), 14u);  // it ticked on throughout: 100 ... 1300
+  EXPECT_EQ(rt::testing::NextDueIn(), -1);
+}
+
+// The game closes windows from timer Actions: that tick is the last.
+TEST_F(TimerTest, ActionThatClosesItsWindowIsItsLastTick) {
+  int calls = 0;
+  auto window = rt::ImplicitInstance<TimerWindow>(TimerWindow::kName);
+  AddTimer(window, "ticks", 100, [&] {
+    if (++calls == 2) window->Close();
+  })->SetMode(Timer::kModeMultiple);
+  rt::testing::Advance(1000);
+  EXPECT_EQ(calls, 2);
   EXPECT_EQ(rt::testing::NextDueIn(), -1);
 }
 

@@ -48,6 +48,8 @@ class HTTPSocket : public PaneChild {
   // earlier request without an event). An answer is capped in size and
   // bounded in time (see rt/testing.h for the values); past either bound it
   // ends on Error. The proxy comes from the environment (http_proxy).
+  // Once the socket's window has closed, Get sends nothing and a request
+  // under way is dropped: no event follows.
   void Get(const std::string& address);
 
   // The sending socket, the URL, the HTTP status code, the headers, the content.

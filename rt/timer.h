@@ -22,6 +22,7 @@ class Timer : public PaneChild {
   // 0 stops the timer; 1 fires once after Period (then Mode reads 0); 2
   // fires every Period (at least 1 ms). Any other value stops it too.
   // Setting 1 or 2 (re)starts the count from now, also while it is counting.
+  // The timers of a closed window stay off.
   void SetMode(int32_t mode);
   int32_t Period() const { return period_; }
   // A counting timer starts its count again with the new Period.

@@ -60,7 +60,8 @@ class Window : public Object {
   // Shows the window modally and returns when it has closed; events run
   // meanwhile in a nested loop.
   void ShowModal();
-  // Closes the window: raises Close, hides it, takes it out of the registry.
+  // Closes the window: raises Close, hides it, takes it out of the registry,
+  // stops its timers and drops its sockets' requests.
   void Close();
   bool IsClosed() const { return closed_; }
   // Redraws the whole window now (eraseBackground: clear it first).

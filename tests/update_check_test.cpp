@@ -486,7 +486,11 @@ TEST_F(UpdateCheck, AnEmptyReplyClosesSilently) {
 
 TEST_F(UpdateCheck, CancelWhileCheckingClosesAndALateAnswerSaysNothing) {
   ServeDocument(Document("1.0.1"), {"--delay-ms", "300"});
-  onModal = [](updateWindow& w) { QTest::mouseClick(w.PushButton1()->widget(), Qt::LeftButton); };
+  // Cancel once the server has the request, so that its answer comes late.
+  onModal = [this](updateWindow& w) {
+    ASSERT_TRUE(rt::testing::AdvanceUntil([this] { return !server_->Requests().empty(); }, 5000));
+    QTest::mouseClick(w.PushButton1()->widget(), Qt::LeftButton);
+  };
   Check();
   ExpectAllClosed();
   RunFor(800);

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev
   libgtest-dev
-  xvfb xauth x11-utils x11-apps xdotool python3 fonts-dejavu-core
+  xvfb xauth x11-utils x11-apps xdotool python3 fonts-dejavu-core fonts-urw-base35
   appstream desktop-file-utils
 )
 missing=()

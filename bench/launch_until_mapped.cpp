@@ -32,7 +32,13 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: %s TITLE PROGRAM [ARGS...]\n", argv[0]);
     return 2;
   }
-  Display* d = XOpenDisplay(NULL);
+  /* A server busy with a client that just left may refuse a connection for
+   * a moment; the clock has not started yet. */
+  Display* d = NULL;
+  for (int tries = 0; !d && tries < 50; ++tries) {
+    if (tries) usleep(20000);
+    d = XOpenDisplay(NULL);
+  }
   if (!d) {
     fprintf(stderr, "no X display\n");
     return 2;
@@ -46,6 +52,9 @@ int main(int argc, char** argv) {
     execvp(argv[2], argv + 2);
     _exit(127);
   }
+  /* A program that never maps its window ends the launcher, silently: the
+   * caller sees no line. */
+  alarm(30);
   for (;;) {
     XEvent ev;
     XNextEvent(d, &ev);

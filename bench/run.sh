@@ -31,20 +31,43 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 
+# Sets ms and pid: the program started and its window mapped. A run that
+# printed nothing (the program or the launcher could not reach the X server)
+# ends the benchmark instead of counting as an empty figure.
+launch() {
+  ms='' pid=''
+  read -r ms pid < <("$bin/launch_until_mapped" "$1" "$2" 2>/dev/null) || true
+  if [ -z "$pid" ]; then
+    echo "bench: $2 did not map its window" >&2
+    exit 1
+  fi
+}
+# The program is not this shell's child (the launcher forked it): wait until
+# it is gone, so that the next run starts on a quiet server.
+stop() {
+  kill "$1" 2>/dev/null || true
+  local i state
+  for i in $(seq 250); do
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 0
+    if [ -z "$state" ] || [ "$state" = Z ]; then return 0; fi  # gone, or not yet reaped
+    sleep 0.02
+  done
+}
+
 # start-up and memory: title program
 startup() {
   local title=$1 prog=$2 ms pid
   for _ in $(seq "$runs"); do
-    read -r ms pid < <("$bin/launch_until_mapped" "$title" "$prog" 2>/dev/null)
+    launch "$title" "$prog"
     sleep 1
     echo "$ms $(rss_kb "$pid")"
-    kill "$pid"; wait "$pid" 2>/dev/null || true
+    stop "$pid"
   done
 }
 # CPU % of one core over 10 s; "spin" first pulls the game's handle once.
 idle_cpu() {
   local title=$1 prog=$2 spin=$3 ms pid wid t0 t1
-  read -r ms pid < <("$bin/launch_until_mapped" "$title" "$prog" 2>/dev/null)
+  launch "$title" "$prog"
   sleep 1
   if [ "$spin" = spin ]; then
     wid=$(xdotool search --name "^$title\$" | head -n1)
@@ -53,7 +76,7 @@ idle_cpu() {
     sleep 9   # the spin, and a win sound if it won
   fi
   t0=$(cpu_ticks "$pid"); sleep 10; t1=$(cpu_ticks "$pid")
-  kill "$pid"; wait "$pid" 2>/dev/null || true
+  stop "$pid"
   awk -v d=$((t1 - t0)) -v hz="$hz" 'BEGIN {printf "%.2f", 100 * d / hz / 10}'
 }
 
@@ -79,4 +102,7 @@ printf '%-44s %14s %14s %8s %s\n' "reel 1 stop error, ms (mean / max of $spins)"
 printf '%-44s %14s %14s %8s %s\n' "reel 2 stop error, ms (mean / max)" "$(err 3 2800)" "-" "-" "<= 20"
 printf '%-44s %14s %14s %8s %s\n' "reel 3 stop error, ms (mean / max)" "$(err 4 3800)" "-" "-" "<= 20"
 INNER
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$build/bin" "$RUNS" "$SPINS"
+# -noreset: without it the server resets whenever its last client leaves,
+# and a program that connects during the reset is refused (ECONNRESET),
+# which lost runs.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$inner" "$build/bin" "$RUNS" "$SPINS"

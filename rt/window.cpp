@@ -288,8 +288,11 @@ void Window::Close() {
 }
 
 void Window::Refresh(bool eraseBackground) {
-  (void)eraseBackground;  // the content area always paints its background
-  if (impl_->content) impl_->content->update();
+  (void)eraseBackground;
+  // Nothing to redraw: every control, and the window's own colour, schedule
+  // their repaint when what they show changes, and Qt repaints what the
+  // window system lost. A redraw of the whole window would put back the
+  // same pixels, and the game asks for one ten times a second for ever.
 }
 
 void Window::SetMenuBar(const Ref<rt::MenuBar>& bar) {

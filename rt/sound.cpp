@@ -1,16 +1,21 @@
 // Sounds: the WAV header gives the duration, and the duration alone decides
 // IsPlaying, on the runtime's clock. Qt 6.4's QSoundEffect reports playing
 // for ever where there is no audio device, so it only makes the noise, in
-// real time; on the simulated clock QtMultimedia is never touched.
+// real time, from the sound plugin (rt/core_sound.h) loaded at the first
+// Play; on the simulated clock QtMultimedia is never touched.
+#include <dlfcn.h>
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 
 #include "rt/clock_internal.h"
+#include "rt/core_sound.h"
 #include "rt/media.h"
 
 namespace rt {
@@ -73,10 +78,38 @@ std::optional<int64_t> WavDurationMs(const QString& path) {
   return (frames * 1000 + *sampleRate - 1) / *sampleRate;
 }
 
+// The sound output, loaded on first need; nullptr where the plugin is
+// missing or broken (told once), and the sounds are silent.
+const RtSoundOutput* Output() {
+  static const RtSoundOutput* output = []() -> const RtSoundOutput* {
+    const QString dir = QCoreApplication::instance()
+                            ? QCoreApplication::applicationDirPath()
+                            : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    const QString path = QDir::cleanPath(dir + QStringLiteral("/../plugins/") +
+                                         QLatin1String(core::kSoundPluginFile));
+    void* library = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    const RtSoundOutput* found = nullptr;
+    if (library) {
+      if (auto entry =
+              reinterpret_cast<const RtSoundOutput* (*)()>(dlsym(library, "rt_sound_output"))) {
+        found = entry();
+      }
+    }
+    if (!found || found->version != core::kSoundOutputVersion) {
+      std::fprintf(stderr, "Jolvane: no sound output (%s): the sounds are silent\n",
+                   library ? "wrong plugin" : dlerror());
+      return nullptr;
+    }
+    return found;
+  }();
+  return output;
+}
+
 }  // namespace
 
 struct Sound::Impl {
-  QSoundEffect* effect = nullptr;  // real time only, made at the first Play
+  void* player = nullptr;  // real time only, made at the first Play
+  bool opened = false;
   clock::EventId end = 0;
   int64_t startMs = 0;
   bool playing = false;
@@ -86,7 +119,7 @@ Sound::Sound() : impl_(std::make_unique<Impl>()) {}
 
 Sound::~Sound() {
   clock::Cancel(impl_->end);
-  delete impl_->effect;
+  if (impl_->player) Output()->close(impl_->player);
 }
 
 void Sound::Play() {
@@ -97,19 +130,18 @@ void Sound::Play() {
   // it; in real time a wait wakes up for it.
   impl_->end = clock::Schedule(impl_->startMs + durationMs_, clock::NextArmOrder(), nullptr);
   if (clock::Simulated()) return;
-  if (!impl_->effect) {
-    impl_->effect = new QSoundEffect;
-    impl_->effect->setSource(QUrl::fromLocalFile(QString::fromStdString(source_)));
+  if (!impl_->opened) {
+    impl_->opened = true;
+    if (const RtSoundOutput* output = Output()) impl_->player = output->open(source_.c_str());
   }
-  impl_->effect->stop();
-  impl_->effect->play();
+  if (impl_->player) Output()->play(impl_->player);
 }
 
 void Sound::Stop() {
   clock::Cancel(impl_->end);
   impl_->end = 0;
   impl_->playing = false;
-  if (impl_->effect) impl_->effect->stop();
+  if (impl_->player) Output()->stop(impl_->player);
 }
 
 bool Sound::IsPlaying() const {

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "rt/core_internal.h"
 #include "rt/window.h"
@@ -59,7 +61,7 @@ const char* const kHelveticaFaces[] = {"Helvetica",     "TeX Gyre Heros",  "Nimb
                                        "Arial"};
 
 // The installed faces for a named family, best first; the standard face last.
-QStringList FacesFor(const std::string& family, const QString& standard) {
+QStringList LookUpFacesFor(const std::string& family, const QString& standard) {
   QStringList wanted{QString::fromStdString(family)};
   const auto add = [&](const auto& faces) {
     for (const char* face : faces) wanted << QString::fromLatin1(face);
@@ -73,6 +75,18 @@ QStringList FacesFor(const std::string& family, const QString& standard) {
   // before the metric-compatible ones.
   faces << standard;
   return faces;
+}
+
+// Each hasFamily runs fontconfig's substitution rules: a window of a dozen
+// texts in one family spent some 5 ms of its start-up asking the same
+// questions again. The program adds no fonts while it runs, so the answer
+// for a family stays what it was.
+QStringList FacesFor(const std::string& family, const QString& standard) {
+  static auto* known = new std::map<std::pair<std::string, QString>, QStringList>;
+  const auto key = std::make_pair(family, standard);
+  auto it = known->find(key);
+  if (it == known->end()) it = known->emplace(key, LookUpFacesFor(family, standard)).first;
+  return it->second;
 }
 
 }  // namespace

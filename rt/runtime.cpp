@@ -2,6 +2,8 @@
 // program's handlers, the class records, start-up and quitting.
 #include "rt/runtime.h"
 
+#include <dlfcn.h>
+
 #include <QApplication>
 #include <QEventLoop>
 #include <algorithm>
@@ -9,6 +11,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <thread>
 
 #include "rt/application.h"
 #include "rt/core_internal.h"
@@ -46,15 +49,30 @@ Classes& ClassTable() {
   return *classes;
 }
 
+// Fontconfig reads its whole configuration (some seventy files here) when
+// the first text is measured: about 5 ms on the way to the first window. It
+// needs nothing of Qt, so it runs on a thread of its own while the
+// application connects to the display. Qt's own FcInit then finds it done.
+// Looked up at run time: the library is there as Qt's, not as ours.
+std::thread StartFontconfig() {
+  using Init = int (*)();
+  auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
+  if (!init) return {};
+  return std::thread([init] { init(); });
+}
+
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
   if (!QApplication::instance()) {
+    std::thread fontconfig = StartFontconfig();
     if (argc > 0 && argv) {
       core::MakeApplication(argc, argv);
     } else {
       core::MakeApplication(g_argc, g_argv);
     }
+    // Before any font is used: the configuration is made once, not twice.
+    if (fontconfig.joinable()) fontconfig.join();
   }
   core::RouteKeysOf(qApp);
   QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends

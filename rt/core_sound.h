@@ -1,8 +1,6 @@
-// Between rt's sounds and the plugin that makes their noise. Qt Multimedia
-// and the audio libraries under it (a dozen of the program's seventy) cost
-// every start a few milliseconds of mapping and relocation, for a sound the
-// player may not hear for a while. They live in a plugin, loaded at the
-// first Play.
+// Between rt's sounds and the plugin that makes their noise on Qt
+// Multimedia (rt/sound_plugin.cpp), loaded at the first Play: see
+// rt/core_plugins.h.
 // The program never includes this file.
 #pragma once
 
@@ -18,16 +16,16 @@ struct RtSoundOutput {
   void (*close)(void* player);
 };
 
-// The plugin's one entry.
-const RtSoundOutput* rt_sound_output();
+// The plugin's one entry: its RtSoundOutput.
+void* rt_sound_output();
 
 }  // extern "C"
 
 namespace rt::core {
 
 inline constexpr int kSoundOutputVersion = 1;
-// The plugin's file, in "plugins" beside the folder that holds the
-// executable (as "Resources" is).
+// The plugin's file and entry (rt/core_plugins.h).
 inline constexpr char kSoundPluginFile[] = "librt_sound.so";
+inline constexpr char kSoundPluginEntry[] = "rt_sound_output";
 
 }  // namespace rt::core

@@ -1,23 +1,22 @@
-// The HTTP client socket on QNetworkAccessManager. An answer with any HTTP
-// status is a page; only a failure of the transfer is an Error. Every
-// transfer is bounded in time and capped in size, so a silent or endless
-// server ends on the error path. The events are raised from a fresh turn of
-// the event loop, never from inside Qt's network signals.
+// The HTTP client socket on QNetworkAccessManager, in the HTTP plugin
+// (rt/core_http.h) loaded at the first Get. An answer with any HTTP status
+// is a page; only a failure of the transfer is an Error. Every transfer is
+// bounded in time and capped in size, so a silent or endless server ends on
+// the error path. The events are raised from a fresh turn of the event
+// loop, never from inside Qt's network signals.
 #include "rt/http.h"
 
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
-#include <QNetworkProxyFactory>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 #include "rt/clock_internal.h"
+#include "rt/core_http.h"
 #include "rt/core_internal.h"
+#include "rt/core_plugins.h"
 #include "rt/runtime.h"
 #include "rt/window.h"
 
@@ -32,47 +31,12 @@ bool SameName(const std::string& a, const std::string& b) {
          });
 }
 
-// One manager for the process, made on the first request; it takes the
-// proxy from the environment (http_proxy), as the tests rely on.
-QNetworkAccessManager* Manager() {
-  static QNetworkAccessManager* manager = [] {
-    QNetworkProxyFactory::setUseSystemConfiguration(true);
-    return new QNetworkAccessManager;
-  }();
-  return manager;
-}
-
-int32_t ErrorCode(QNetworkReply::NetworkError error) {
-  switch (error) {
-    case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::ProxyNotFoundError:
-      return kHttpErrorHostNotFound;
-    case QNetworkReply::TimeoutError:
-    case QNetworkReply::ProxyTimeoutError:
-      return kHttpErrorTimeout;
-    case QNetworkReply::ConnectionRefusedError:
-    case QNetworkReply::RemoteHostClosedError:
-    case QNetworkReply::OperationCanceledError:
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-    case QNetworkReply::BackgroundRequestNotAllowedError:
-    case QNetworkReply::UnknownNetworkError:
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyConnectionClosedError:
-    case QNetworkReply::ProxyAuthenticationRequiredError:
-    case QNetworkReply::UnknownProxyError:
-      return kHttpErrorConnection;
-    default:
-      return kHttpErrorProtocol;
-  }
-}
-
-// Qt reports an HTTP error status as a reply error too; such an answer is
-// still a page. A transfer cut off after the status line is not.
-bool IsStatusError(QNetworkReply::NetworkError error) {
-  const int e = static_cast<int>(error);
-  return (e >= 201 && e <= 299) || error == QNetworkReply::ProtocolInvalidOperationError ||
-         (e >= 401 && e <= 499);
+// The transport of the HTTP plugin, loaded on first need; nullptr where the
+// plugin is missing (told once): every Get then ends on a connection error.
+core::HttpTransport* Transport() {
+  static core::HttpTransport* transport = static_cast<core::HttpTransport*>(
+      core::PluginEntry(core::kHttpPluginFile, core::kHttpPluginEntry));
+  return transport;
 }
 
 std::string ContentText(const QByteArray& bytes, const QByteArray& contentType) {
@@ -116,7 +80,7 @@ std::string InternetHeaders::Value(const std::string& name) const {
 
 struct HTTPSocket::Impl {
   QObject context;  // receiver of every connection: gone with the socket
-  QPointer<QNetworkReply> reply;
+  std::unique_ptr<core::HttpTransfer> transfer;
   QTimer bound;
   QByteArray body;
   std::string address;
@@ -162,13 +126,7 @@ void HTTPSocket::ApplyProperty(const std::string& key, const PropertyValue& valu
 void HTTPSocket::Drop() {
   ++impl_->generation;
   impl_->bound.stop();
-  if (impl_->reply) {
-    QNetworkReply* reply = impl_->reply;
-    impl_->reply = nullptr;
-    QObject::disconnect(reply, nullptr, &impl_->context, nullptr);
-    reply->abort();
-    reply->deleteLater();
-  }
+  impl_->transfer.reset();  // ends it, without an event
   if (impl_->counted) {
     impl_->counted = false;
     clock::EndOutsideWork();
@@ -187,26 +145,27 @@ void HTTPSocket::Get(const std::string& address) {
     Deliver(d.generation, kHttpErrorProtocol, 0, nullptr, {});
     return;
   }
-  QNetworkRequest request(url);
-  // What the server says is the answer: a redirect is a page like any other.
-  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                       QNetworkRequest::ManualRedirectPolicy);
-  request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+  core::HttpTransport* transport = Transport();
+  if (!transport) {
+    Deliver(d.generation, kHttpErrorConnection, 0, nullptr, {});
+    return;
+  }
   d.maxBytes = settings::HttpMaxBytes();
-  d.reply = Manager()->get(request);
+  core::HttpEvents events;
+  events.metaData = [this] {
+    if (impl_->transfer && impl_->transfer->ContentLength() > impl_->maxBytes)
+      Fail(kHttpErrorTooLarge);
+  };
+  events.data = [this] {
+    if (!impl_->transfer) return;
+    impl_->body += impl_->transfer->ReadAll();
+    if (impl_->body.size() > impl_->maxBytes) Fail(kHttpErrorTooLarge);
+  };
+  events.finished = [this] { Finish(); };
+  d.transfer.reset(transport->Get(url, &d.context, std::move(events)));
   d.counted = true;
   clock::BeginOutsideWork();
 
-  QNetworkReply* reply = d.reply;
-  QObject::connect(reply, &QNetworkReply::metaDataChanged, &d.context, [this, reply] {
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > impl_->maxBytes) Fail(kHttpErrorTooLarge);
-  });
-  QObject::connect(reply, &QNetworkReply::readyRead, &d.context, [this, reply] {
-    impl_->body += reply->readAll();
-    if (impl_->body.size() > impl_->maxBytes) Fail(kHttpErrorTooLarge);
-  });
-  QObject::connect(reply, &QNetworkReply::finished, &d.context, [this] { Finish(); });
   QObject::disconnect(&d.bound, nullptr, &d.context, nullptr);
   QObject::connect(&d.bound, &QTimer::timeout, &d.context, [this] { Fail(kHttpErrorTimeout); });
   // Real time even on the simulated clock: the network is real.
@@ -214,44 +173,35 @@ void HTTPSocket::Get(const std::string& address) {
 }
 
 void HTTPSocket::Fail(int32_t code) {
-  if (!impl_->reply) return;
+  if (!impl_->transfer) return;
   impl_->failure = code;
-  impl_->reply->abort();
-  Finish();
+  Finish();  // which ends the transfer
 }
 
 void HTTPSocket::Finish() {
   Impl& d = *impl_;
-  QNetworkReply* reply = d.reply;
-  if (!reply) return;
-  d.reply = nullptr;
+  const std::unique_ptr<core::HttpTransfer> transfer = std::move(d.transfer);
+  if (!transfer) return;
   d.bound.stop();
-  QObject::disconnect(reply, nullptr, &d.context, nullptr);
-  reply->deleteLater();
   if (d.counted) {
     d.counted = false;
     clock::EndOutsideWork();
   }
   int32_t code = d.failure;
   if (code == 0) {
-    d.body += reply->readAll();
+    d.body += transfer->ReadAll();
     if (d.body.size() > d.maxBytes) code = kHttpErrorTooLarge;
   }
-  const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-  const QNetworkReply::NetworkError error = reply->error();
-  if (code == 0 &&
-      !(status.isValid() && (error == QNetworkReply::NoError || IsStatusError(error)))) {
-    code = ErrorCode(error);
-  }
+  if (code == 0) code = transfer->Failure();
   if (code != 0) {
     Deliver(d.generation, code, 0, nullptr, {});
   } else {
     auto headers = RuntimeNewObject<InternetHeaders>();
-    for (const auto& [name, value] : reply->rawHeaderPairs()) {
+    for (const auto& [name, value] : transfer->Headers()) {
       headers->Add(name.toStdString(), QString::fromLatin1(value).toStdString());
     }
-    Deliver(d.generation, 0, status.toInt(), headers,
-            ContentText(d.body, reply->rawHeader("Content-Type")));
+    Deliver(d.generation, 0, transfer->Status(), headers,
+            ContentText(d.body, transfer->Header("Content-Type")));
   }
   d.body.clear();
   d.failure = 0;

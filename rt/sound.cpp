@@ -3,10 +3,6 @@
 // for ever where there is no audio device, so it only makes the noise, in
 // real time, from the sound plugin (rt/core_sound.h) loaded at the first
 // Play; on the simulated clock QtMultimedia is never touched.
-#include <dlfcn.h>
-
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <array>
@@ -15,6 +11,7 @@
 #include <optional>
 
 #include "rt/clock_internal.h"
+#include "rt/core_plugins.h"
 #include "rt/core_sound.h"
 #include "rt/media.h"
 
@@ -82,22 +79,10 @@ std::optional<int64_t> WavDurationMs(const QString& path) {
 // missing or broken (told once), and the sounds are silent.
 const RtSoundOutput* Output() {
   static const RtSoundOutput* output = []() -> const RtSoundOutput* {
-    const QString dir = QCoreApplication::instance()
-                            ? QCoreApplication::applicationDirPath()
-                            : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    const QString path = QDir::cleanPath(dir + QStringLiteral("/../plugins/") +
-                                         QLatin1String(core::kSoundPluginFile));
-    void* library = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    const RtSoundOutput* found = nullptr;
-    if (library) {
-      if (auto entry =
-              reinterpret_cast<const RtSoundOutput* (*)()>(dlsym(library, "rt_sound_output"))) {
-        found = entry();
-      }
-    }
-    if (!found || found->version != core::kSoundOutputVersion) {
-      std::fprintf(stderr, "Jolvane: no sound output (%s): the sounds are silent\n",
-                   library ? "wrong plugin" : dlerror());
+    const auto* found = static_cast<const RtSoundOutput*>(
+        core::PluginEntry(core::kSoundPluginFile, core::kSoundPluginEntry));
+    if (found && found->version != core::kSoundOutputVersion) {
+      std::fprintf(stderr, "Jolvane: %s is of another version\n", core::kSoundPluginFile);
       return nullptr;
     }
     return found;
@@ -124,16 +109,17 @@ Sound::~Sound() {
 
 void Sound::Play() {
   clock::Cancel(impl_->end);
+  // The first Play in real time loads the sound output and the sound: the
+  // duration counts from when the noise can start, after that.
+  if (!clock::Simulated() && !impl_->opened) {
+    impl_->opened = true;
+    if (const RtSoundOutput* output = Output()) impl_->player = output->open(source_.c_str());
+  }
   impl_->startMs = clock::NowMs();
   impl_->playing = true;
   // The end is a due event: on the simulated clock a wait moves straight to
   // it; in real time a wait wakes up for it.
   impl_->end = clock::Schedule(impl_->startMs + durationMs_, clock::NextArmOrder(), nullptr);
-  if (clock::Simulated()) return;
-  if (!impl_->opened) {
-    impl_->opened = true;
-    if (const RtSoundOutput* output = Output()) impl_->player = output->open(source_.c_str());
-  }
   if (impl_->player) Output()->play(impl_->player);
 }
 

@@ -32,6 +32,6 @@ const RtSoundOutput kOutput{rt::core::kSoundOutputVersion, Open, Play, Stop, Clo
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) const RtSoundOutput* rt_sound_output() {
-  return &kOutput;
+extern "C" __attribute__((visibility("default"))) void* rt_sound_output() {
+  return const_cast<RtSoundOutput*>(&kOutput);
 }

@@ -93,6 +93,8 @@ struct HTTPSocket::Impl {
 
 HTTPSocket::HTTPSocket() : impl_(std::make_unique<Impl>()) {
   impl_->bound.setSingleShot(true);
+  // A coarse timer may fire up to 5 % early; the time bound is a promise.
+  impl_->bound.setTimerType(Qt::PreciseTimer);
   g_drop = &HTTPSocket::Drop;
 }
 

@@ -20,14 +20,14 @@ class AboutBox : public rt::Window {
   void CreateControls0();
 
   // Control accessors, in creation order; each looks its control up by name.
-  rt::Ref<rt::PushButton> PushButton1();
-  rt::Ref<rt::PushButton> PushButton2();
-  rt::Ref<rt::Label> StaticText2();
-  rt::Ref<rt::Label> StaticText1();
-  rt::Ref<rt::Label> StaticText3();
-  rt::Ref<rt::Label> StaticText4();
-  rt::Ref<rt::PushButton> Kagi();
-  rt::Ref<rt::Label> StaticText5();
+  rt::Ref<rt::PushButton> PushButton1();  // "Email Author": the mailto address
+  rt::Ref<rt::PushButton> PushButton2();  // "Visit Web Site"
+  rt::Ref<rt::Label> StaticText2();       // the credits
+  rt::Ref<rt::Label> StaticText1();       // the product name
+  rt::Ref<rt::Label> StaticText3();       // "Version:"
+  rt::Ref<rt::Label> StaticText4();       // the running version
+  rt::Ref<rt::PushButton> Kagi();         // "Support Brenwick": the order page
+  rt::Ref<rt::Label> StaticText5();       // the icon credit
 
   // Event handlers.
   void PushButton1_Action(rt::Ref<rt::PushButton> sender);

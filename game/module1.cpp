@@ -35,16 +35,12 @@ void ShowCell(CanvasAccessor cell, PictureAccessor symbol) {
   canvas->SetBackdrop(picture);
 }
 
-void ShowReel(const int32_t& position, CanvasAccessor top, CanvasAccessor middle,
-              CanvasAccessor bottom) {
-  for (int32_t p = 1; p <= 10; ++p) {
-    if (position != p) continue;
-    // Strip index p is at [p - 1]; its neighbours wrap around the ten entries.
-    ShowCell(top, ReelStrip[(p + 8) % 10]);
-    ShowCell(middle, ReelStrip[p - 1]);
-    ShowCell(bottom, ReelStrip[p % 10]);
-    return;
-  }
+void ShowReel(int32_t position, CanvasAccessor top, CanvasAccessor middle, CanvasAccessor bottom) {
+  if (position < 1 || position > 10) return;
+  // Position p is at [p - 1]; its neighbours wrap around the ten entries.
+  ShowCell(top, ReelStrip[(position + 8) % 10]);
+  ShowCell(middle, ReelStrip[position - 1]);
+  ShowCell(bottom, ReelStrip[position % 10]);
 }
 
 }  // namespace

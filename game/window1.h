@@ -33,41 +33,42 @@ class Window1 : public rt::Window {
   void CreateControls0();  // controls 1 to 30
   void CreateControls1();  // controls 31 to 34
 
-  // Control accessors, in creation order.
-  rt::Ref<rt::Rectangle> Rectangle1();
-  rt::Ref<rt::Rectangle> Rectangle2();
-  rt::Ref<rt::Canvas> Canvas2();
-  rt::Ref<rt::Canvas> Canvas5();
-  rt::Ref<rt::Canvas> Canvas8();
-  rt::Ref<rt::GroupBox> GroupBox1();
-  rt::Ref<rt::Label> StaticText1();
-  rt::Ref<rt::RadioButton> RadioButton1();
-  rt::Ref<rt::RadioButton> RadioButton2();
-  rt::Ref<rt::RadioButton> RadioButton3();
-  rt::Ref<rt::Label> StaticText2();
-  rt::Ref<rt::Label> StaticText3();
-  rt::Ref<rt::Rectangle> Rectangle3();
-  rt::Ref<rt::Canvas> Canvas1();
-  rt::Ref<rt::Rectangle> Rectangle4();
-  rt::Ref<rt::Canvas> Canvas4();
-  rt::Ref<rt::Rectangle> Rectangle5();
-  rt::Ref<rt::Canvas> Canvas7();
-  rt::Ref<rt::Rectangle> Rectangle6();
-  rt::Ref<rt::Canvas> Canvas3();
-  rt::Ref<rt::Rectangle> Rectangle7();
-  rt::Ref<rt::Canvas> Canvas6();
-  rt::Ref<rt::Rectangle> Rectangle8();
-  rt::Ref<rt::Canvas> Canvas9();
-  rt::Ref<rt::Canvas> Canvas10();
-  rt::Ref<rt::Timer> Timer1();
-  rt::Ref<rt::Timer> Timer2();
-  rt::Ref<rt::Timer> Timer3();
-  rt::Ref<rt::Label> StaticText4();
-  rt::Ref<rt::Label> StaticText5();
-  rt::Ref<rt::Label> StaticText6();
-  rt::Ref<rt::Timer> Timer4();
-  rt::Ref<rt::Timer> Timer5();
-  rt::Ref<rt::Timer> Timer6();
+  // Control accessors, in creation order. The three middle cells form the pay
+  // line; the payout reads the bankroll back from StaticText2.
+  rt::Ref<rt::Rectangle> Rectangle1();      // the machine face: reels, wager, bankroll
+  rt::Ref<rt::Rectangle> Rectangle2();      // the dark pay line behind the middle row
+  rt::Ref<rt::Canvas> Canvas2();            // reel 1, middle cell (on the pay line)
+  rt::Ref<rt::Canvas> Canvas5();            // reel 2, middle cell (on the pay line)
+  rt::Ref<rt::Canvas> Canvas8();            // reel 3, middle cell (on the pay line)
+  rt::Ref<rt::GroupBox> GroupBox1();        // the wager group
+  rt::Ref<rt::Label> StaticText1();         // the wager caption
+  rt::Ref<rt::RadioButton> RadioButton1();  // wager 1 (selected at start)
+  rt::Ref<rt::RadioButton> RadioButton2();  // wager 5
+  rt::Ref<rt::RadioButton> RadioButton3();  // wager 10
+  rt::Ref<rt::Label> StaticText2();         // the bankroll figure, its value of record
+  rt::Ref<rt::Label> StaticText3();         // the bankroll caption
+  rt::Ref<rt::Rectangle> Rectangle3();      // frame of reel 1, top cell
+  rt::Ref<rt::Canvas> Canvas1();            // reel 1, top cell
+  rt::Ref<rt::Rectangle> Rectangle4();      // frame of reel 2, top cell
+  rt::Ref<rt::Canvas> Canvas4();            // reel 2, top cell
+  rt::Ref<rt::Rectangle> Rectangle5();      // frame of reel 3, top cell
+  rt::Ref<rt::Canvas> Canvas7();            // reel 3, top cell
+  rt::Ref<rt::Rectangle> Rectangle6();      // frame of reel 1, bottom cell
+  rt::Ref<rt::Canvas> Canvas3();            // reel 1, bottom cell
+  rt::Ref<rt::Rectangle> Rectangle7();      // frame of reel 2, bottom cell
+  rt::Ref<rt::Canvas> Canvas6();            // reel 2, bottom cell
+  rt::Ref<rt::Rectangle> Rectangle8();      // frame of reel 3, bottom cell
+  rt::Ref<rt::Canvas> Canvas9();            // reel 3, bottom cell
+  rt::Ref<rt::Canvas> Canvas10();           // the pull handle
+  rt::Ref<rt::Timer> Timer1();              // 1500 ms, once: stops reel 1
+  rt::Ref<rt::Timer> Timer2();              // 2500 ms, once: stops reel 2
+  rt::Ref<rt::Timer> Timer3();              // 3500 ms, once: stops reel 3 and pays out
+  rt::Ref<rt::Label> StaticText4();         // the play instructions
+  rt::Ref<rt::Label> StaticText5();         // the pay rules, five lines
+  rt::Ref<rt::Label> StaticText6();         // "JACKPOT", shown 8 s after three sevens
+  rt::Ref<rt::Timer> Timer4();              // 8000 ms, once: hides the banner
+  rt::Ref<rt::Timer> Timer5();              // 300 ms, once: from the pull to the spin start
+  rt::Ref<rt::Timer> Timer6();              // 100 ms, repeating: steps and redraws the reels
 
   // Control event handlers.
   void RadioButton1_Action(rt::Ref<rt::RadioButton> control);

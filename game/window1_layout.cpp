@@ -77,8 +77,8 @@ void MakeCanvas(rt::Window& window, const CanvasRow& row) {
   layout::Apply<rt::Canvas>(window, row.name, list);
 }
 
-// The group box and the radio buttons in it write one list but for the
-// buttons' Value, just before the parent. All are in "System" 12.
+// The group box and the radio buttons in it share one list; only the buttons
+// add their Value, just before InitialParent. All are in "System" 12.
 template <class T>
 void MakeCaptioned(rt::Window& window, const char* name, const Place& at, int32_t tabIndex,
                    const char* caption, std::optional<bool> value, const char* parent) {
@@ -110,8 +110,9 @@ void MakeWagerButton(Window1& window, const char* name, const Place& at, int32_t
   layout::Bind<rt::RadioButton>(window, name, &rt::RadioButton::Action, action);
 }
 
-// A timer of the window's own class T; created off, with its period. Its
-// list names it not: the registration does.
+// A timer of the window's own class T, created off, with its period. A
+// timer's list holds no Name: its name comes from its registration with the
+// window.
 template <class T>
 void MakeTimer(Window1& window, const char* name, int32_t period,
                void (Window1::*action)(rt::Ref<rt::Timer>)) {

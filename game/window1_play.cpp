@@ -8,9 +8,9 @@ using namespace Module1;
 
 namespace {
 
-// Steps 2 to 6 of a pull, once the wager has been read: lower a wager above
-// the bankroll, set the pull pending, show the handle pulled, start the 300 ms
-// to the spin and play the click to its end.
+// A pull, once the wager has been read: lower a wager above the bankroll, set
+// the pull pending, show the handle pulled, start the 300 ms to the spin and
+// play the click to its end (docs/DEVELOPING.md follows a whole spin).
 void PullHandle(Window1& window) {
   if (Bankroll < Wager) {
     rt::MsgBox("I will lower your wager.");
@@ -63,8 +63,8 @@ void Window1::Event_Close() {
   rt::Quit();
 }
 
-bool Window1::Event_KeyDown(const std::string& key) {
-  (void)key;  // the held space bar counts, not the key text
+// The held space bar counts, not the key text.
+bool Window1::Event_KeyDown(const std::string& /*key*/) {
   if (!PlayStarted && !Pull && rt::Keyboard::AsyncKeyDown(rt::Keyboard::kSpace)) {
     CheckWager();
     PullHandle(*this);
@@ -72,18 +72,15 @@ bool Window1::Event_KeyDown(const std::string& key) {
   return false;
 }
 
-void Window1::RadioButton1_Action(rt::Ref<rt::RadioButton> control) {
-  (void)control;
+void Window1::RadioButton1_Action(rt::Ref<rt::RadioButton>) {
   if (WagerMayChange()) Wager = 1;
 }
 
-void Window1::RadioButton2_Action(rt::Ref<rt::RadioButton> control) {
-  (void)control;
+void Window1::RadioButton2_Action(rt::Ref<rt::RadioButton>) {
   if (WagerMayChange()) Wager = 5;
 }
 
-void Window1::RadioButton3_Action(rt::Ref<rt::RadioButton> control) {
-  (void)control;
+void Window1::RadioButton3_Action(rt::Ref<rt::RadioButton>) {
   if (WagerMayChange()) Wager = 10;
 }
 
@@ -98,10 +95,8 @@ void Window1::CheckWager() {
   }
 }
 
-bool Window1::Canvas10_MouseDown(rt::Ref<rt::Canvas> control, int32_t x, int32_t y) {
-  (void)control;
-  (void)x;
-  (void)y;
+// Where on the handle the click falls does not matter.
+bool Window1::Canvas10_MouseDown(rt::Ref<rt::Canvas>, int32_t, int32_t) {
   // A click while the pull is pending pulls again; the 300 ms start anew and
   // one spin follows.
   if (!PlayStarted) {
@@ -111,30 +106,25 @@ bool Window1::Canvas10_MouseDown(rt::Ref<rt::Canvas> control, int32_t x, int32_t
   return false;
 }
 
-void Window1::Timer1_Action(rt::Ref<rt::Timer> control) {
-  (void)control;
+void Window1::Timer1_Action(rt::Ref<rt::Timer>) {
   StopColOne = "True";
 }
 
-void Window1::Timer2_Action(rt::Ref<rt::Timer> control) {
-  (void)control;
+void Window1::Timer2_Action(rt::Ref<rt::Timer>) {
   StopColTwo = "True";
 }
 
-void Window1::Timer3_Action(rt::Ref<rt::Timer> control) {
-  (void)control;
+void Window1::Timer3_Action(rt::Ref<rt::Timer>) {
   StopColThree = "True";
   Pull = false;
   Result();
 }
 
-void Window1::Timer4_Action(rt::Ref<rt::Timer> control) {
-  (void)control;
+void Window1::Timer4_Action(rt::Ref<rt::Timer>) {
   StaticText6()->SetVisible(false);
 }
 
-void Window1::Timer5_Action(rt::Ref<rt::Timer> control) {
-  (void)control;
+void Window1::Timer5_Action(rt::Ref<rt::Timer>) {
   if (!Pull) return;
   Canvas10()->SetBackdrop(HandleUp1());
   StopColOne = "False";
@@ -153,8 +143,7 @@ void Window1::Timer5_Action(rt::Ref<rt::Timer> control) {
   PlayStarted = true;
 }
 
-void Window1::Timer6_Action(rt::Ref<rt::Timer> control) {
-  (void)control;
+void Window1::Timer6_Action(rt::Ref<rt::Timer>) {
   // Every position moves on, also of the reels that have stopped; only the
   // turning ones are drawn, so a stopped reel keeps its pictures.
   if (++j == 11) j = 1;

@@ -18,64 +18,64 @@ struct SoundCache {
   bool loaded = false;
 };
 
-// Failures already told to the player, so that each is told once per run
+// Failures already reported to the player, so that each is reported once per run
 // although a missing picture is looked for again at every redraw.
-std::set<std::string>& Told() {
-  static std::set<std::string> told;
-  return told;
+std::set<std::string>& Reported() {
+  static std::set<std::string> reported;
+  return reported;
 }
 
 // Messages not shown yet. They are shown from an event of their own, never
 // from inside the accessor: a modal box there would run the event loop in
 // the middle of a reel's drawing, and the reels could stop and be paid while
 // half drawn.
-std::deque<std::string>& Untold() {
-  static std::deque<std::string> untold;
-  return untold;
+std::deque<std::string>& Pending() {
+  static std::deque<std::string> pending;
+  return pending;
 }
-rt::Ref<rt::Timer>& Teller() {
-  static rt::Ref<rt::Timer> teller;
-  return teller;
+rt::Ref<rt::Timer>& Reporter() {
+  static rt::Ref<rt::Timer> reporter;
+  return reporter;
 }
 
-void TellUntold() {
-  while (!Untold().empty()) {
-    const std::string message = Untold().front();
-    Untold().pop_front();
+void ShowPending() {
+  while (!Pending().empty()) {
+    const std::string message = Pending().front();
+    Pending().pop_front();
     rt::MsgBox(message);
   }
 }
 
-void TellOnce(const std::string& key, const std::string& message) {
-  if (!Told().insert(key).second) return;
-  Untold().push_back(message);
-  if (!Teller()) {
-    Teller() = rt::RuntimeNewObject<rt::Timer>();
-    Teller()->SetPeriod(0);
-    Teller()->Action.Bind([](rt::Ref<rt::Timer>) { TellUntold(); });
+void ReportOnce(const std::string& key, const std::string& message) {
+  if (!Reported().insert(key).second) return;
+  Pending().push_back(message);
+  if (!Reporter()) {
+    Reporter() = rt::RuntimeNewObject<rt::Timer>();
+    Reporter()->SetPeriod(0);
+    Reporter()->Action.Bind([](rt::Ref<rt::Timer>) { ShowPending(); });
   }
-  Teller()->SetMode(rt::Timer::kModeSingle);
+  Reporter()->SetMode(rt::Timer::kModeSingle);
 }
 
-// The Resources folder, or nil; a missing folder is told once.
+// The Resources folder, or nil; a missing folder is reported once.
 rt::Ref<rt::FolderItem> ResourcesFolder() {
   rt::Ref<rt::FolderItem> folder = rt::GetApplicationBundleResources();
   if (!folder) {
-    TellOnce("",
-             "The Resources folder with the game's pictures and sounds is missing. "
-             "The game goes on without them.");
+    ReportOnce("",
+               "The Resources folder with the game's pictures and sounds is missing. "
+               "The game goes on without them.");
   }
   return folder;
 }
 
-// Tells that a file of the folder did not load: missing, or not readable.
-void TellUnloaded(const rt::Ref<rt::FolderItem>& folder, const rt::Ref<rt::FolderItem>& entry,
-                  const std::string& kind, const std::string& fileName,
-                  const std::string& consequence) {
+// Reports that a file of the folder did not load: missing, or not readable.
+void ReportUnloaded(const rt::Ref<rt::FolderItem>& folder, const rt::Ref<rt::FolderItem>& entry,
+                    const std::string& kind, const std::string& fileName,
+                    const std::string& consequence) {
   const std::string where = " the Resources folder (" + folder->NativePath() + ")";
   const std::string what = (entry && entry->Exists()) ? " in" + where + " cannot be read."
                                                       : " is missing from" + where + ".";
-  TellOnce(fileName, "The " + kind + " file \"" + fileName + "\"" + what + " " + consequence);
+  ReportOnce(fileName, "The " + kind + " file \"" + fileName + "\"" + what + " " + consequence);
 }
 
 rt::Ref<rt::Picture> LoadPicture(PictureCache& cache, const char* fileName) {
@@ -89,7 +89,7 @@ rt::Ref<rt::Picture> LoadPicture(PictureCache& cache, const char* fileName) {
     rt::Ref<rt::FolderItem> entry = folder->Child(fileName);
     if (entry) cache.pic = entry->OpenAsPicture();
     if (!cache.pic) {
-      TellUnloaded(folder, entry, "picture", fileName, "The game goes on without this picture.");
+      ReportUnloaded(folder, entry, "picture", fileName, "The game goes on without this picture.");
     }
   }
   return cache.pic;
@@ -103,7 +103,7 @@ rt::Ref<rt::Sound> LoadSound(SoundCache& cache, const char* fileName) {
     rt::Ref<rt::FolderItem> entry = folder->Child(fileName);
     if (entry) cache.permaSound = entry->OpenAsSound();
     if (!cache.permaSound) {
-      TellUnloaded(folder, entry, "sound", fileName, "The game goes on without this sound.");
+      ReportUnloaded(folder, entry, "sound", fileName, "The game goes on without this sound.");
     }
   }
   return cache.permaSound;
@@ -185,7 +185,7 @@ void ForgetCachedMedia() {
     *c = PictureCache();
   }
   for (SoundCache* c : {&smallWin, &medWin, &jackPot, &clickSound}) *c = SoundCache();
-  Told().clear();
-  Untold().clear();
-  Teller() = nullptr;
+  Reported().clear();
+  Pending().clear();
+  Reporter() = nullptr;
 }

@@ -3,7 +3,7 @@
 // one cached object: the payout recognises a seven by object identity.
 //
 // A picture that fails to load is looked for again at the next call; a sound
-// is tried once per run. A file that is missing or cannot be read is told to
+// is tried once per run. A file that is missing or cannot be read is reported to
 // the player once, by name, in a message shown from the event loop right
 // after the event that found it; the accessor gives nil: a nil picture
 // leaves its cell empty, and the callers play no nil sound.
@@ -34,7 +34,7 @@ rt::Ref<rt::Sound> click();
 
 // Plays a named sound and waits until it has ended, asking the accessor again
 // at every poll and letting the event loop run in between. A sound that did
-// not load (nil) is skipped: the accessor has told the player already.
+// not load (nil) is skipped: the accessor has reported it already.
 void PlayToEnd(rt::Ref<rt::Sound> (*sound)());
 
 // Drops the four cached sounds, in the order smallwin, medwin, jackpot,
@@ -42,5 +42,5 @@ void PlayToEnd(rt::Ref<rt::Sound> (*sound)());
 void ReleaseCachedSounds();
 
 // Back to the state at process start: every cache empty, every sound untried,
-// no failure told yet. For tests that load the media from different folders.
+// no failure reported yet. For tests that load the media from different folders.
 void ForgetCachedMedia();

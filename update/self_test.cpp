@@ -63,8 +63,7 @@ void selfTest::StaticText2_Open(rt::Ref<rt::Label> control) {
   control->SetText(App::Instance()->LongVersion());
 }
 
-void selfTest::PushButton1_Action(rt::Ref<rt::PushButton> control) {
-  (void)control;
+void selfTest::PushButton1_Action(rt::Ref<rt::PushButton>) {
   // Returns once the update window has closed; its Open has closed this
   // window already, so the accessor may build a fresh one, closed at once.
   updateWindow::Instance()->ShowModal();

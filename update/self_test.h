@@ -17,9 +17,9 @@ class selfTest : public rt::Window {
   void CreateControls0();
 
   // Control accessors, in creation order.
-  rt::Ref<rt::Label> StaticText1();
-  rt::Ref<rt::Label> StaticText2();
-  rt::Ref<rt::PushButton> PushButton1();
+  rt::Ref<rt::Label> StaticText1();       // "Version:"
+  rt::Ref<rt::Label> StaticText2();       // the running version
+  rt::Ref<rt::PushButton> PushButton1();  // "Check for Updates": opens the update window
 
   // Control event handlers.
   void StaticText2_Open(rt::Ref<rt::Label> control);

@@ -107,11 +107,9 @@ void updateWindow::Event_Open() {
   selfTest::Instance()->Close();
 }
 
-void updateWindow::hp_PageReceived(rt::Ref<rt::HTTPSocket> control, std::string url,
-                                   int32_t httpStatus, rt::Ref<rt::InternetHeaders> headers,
+void updateWindow::hp_PageReceived(rt::Ref<rt::HTTPSocket> control, std::string /*url*/,
+                                   int32_t httpStatus, rt::Ref<rt::InternetHeaders> /*headers*/,
                                    std::string content) {
-  (void)url;
-  (void)headers;
   // A window closed by Cancel says nothing about a late answer.
   if (IsClosed()) return;
   if (content.empty()) {
@@ -140,8 +138,7 @@ void updateWindow::hp_PageReceived(rt::Ref<rt::HTTPSocket> control, std::string 
   }
 }
 
-void updateWindow::hp_Error(rt::Ref<rt::HTTPSocket> control, int32_t code) {
-  (void)control;
+void updateWindow::hp_Error(rt::Ref<rt::HTTPSocket>, int32_t code) {
   if (IsClosed()) return;
   rt::Beep();
   rt::MsgBox(std::string("There was a communication error ") + "with the website. Please try " +
@@ -149,8 +146,7 @@ void updateWindow::hp_Error(rt::Ref<rt::HTTPSocket> control, int32_t code) {
   Close();
 }
 
-void updateWindow::PushButton1_Action(rt::Ref<rt::PushButton> control) {
-  (void)control;
+void updateWindow::PushButton1_Action(rt::Ref<rt::PushButton>) {
   Close();
 }
 

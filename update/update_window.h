@@ -29,10 +29,10 @@ class updateWindow : public rt::Window {
   void CreateControls0();
 
   // Control accessors, in creation order.
-  rt::Ref<rt::Label> StaticText1();
-  rt::Ref<rt::ProgressBar> ProgressBar1();
-  rt::Ref<rt::HTTPSocket> hp();
-  rt::Ref<rt::PushButton> PushButton1();
+  rt::Ref<rt::Label> StaticText1();         // the status line
+  rt::Ref<rt::ProgressBar> ProgressBar1();  // busy while the request runs
+  rt::Ref<rt::HTTPSocket> hp();             // the request for the update document
+  rt::Ref<rt::PushButton> PushButton1();    // "Cancel"
 
   // Control event handlers.
   void hp_PageReceived(rt::Ref<rt::HTTPSocket> control, std::string url, int32_t httpStatus,

@@ -468,9 +468,12 @@ TEST_F(KeyTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
   };
   for (const Case& c : {Case{Qt::Key_Return, "DefaultButton"}, Case{Qt::Key_Enter, "DefaultButton"},
                         Case{Qt::Key_Escape, "CancelButton"}}) {
-    KeyWindow::pressed.clear();
-    QTest::keyClick(w->W("PlainButton"), c.key);  // the focus is elsewhere
-    EXPECT_EQ(KeyWindow::pressed, std::vector<std::string>{c.pressed}) << c.pressed;
+    for (const char* focus : {"PlainButton", "RadioButton1"}) {  // the focus is elsewhere
+      KeyWindow::pressed.clear();
+      w->W(focus)->setFocus(Qt::OtherFocusReason);
+      QTest::keyClick(w->W(focus), c.key);
+      EXPECT_EQ(KeyWindow::pressed, std::vector<std::string>{c.pressed}) << c.pressed << focus;
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <utility>
@@ -129,6 +130,7 @@ struct RectControl::Impl {
   QPointer<QWidget> widget;
   std::weak_ptr<RectControl> parent;  // the control InitialParent named
   bool hasParent = false;
+  Qt::FocusPolicy ownFocus = Qt::NoFocus;  // the widget kind's own policy
 };
 
 RectControl::RectControl() : impl_(std::make_unique<Impl>()) {}
@@ -147,6 +149,8 @@ void RectControl::Constructor() {
   if (!content) throw NilObjectException("a control is constructed on a closed window");
   QWidget* w = MakeWidget(content);
   impl_->widget = w;
+  impl_->ownFocus = w->focusPolicy();
+  ApplyTabStop();
   Place();
   w->setEnabled(enabled_);
   w->setVisible(visible_);
@@ -231,6 +235,50 @@ void RectControl::SetEnabled(bool v) {
   if (QWidget* w = widget()) w->setEnabled(v);
 }
 
+void RectControl::ApplyTabStop() {
+  QWidget* w = widget();
+  if (!w) return;
+  const int tab = tabStop_ ? (impl_->ownFocus & Qt::TabFocus) : 0;
+  w->setFocusPolicy(static_cast<Qt::FocusPolicy>((w->focusPolicy() & ~Qt::TabFocus) | tab));
+}
+
+namespace {
+
+// Qt's Tab order follows the creation of the widgets; ours follows TabIndex
+// among the controls with the same parent, container by container, so the
+// order of a control is the TabIndex and creation place of each of its
+// containers, outermost first, then its own.
+void OrderTabChain(const rt::Window& window) {
+  const std::vector<Ref<Control>> controls = window.Controls();
+  std::map<const Control*, size_t> created;
+  for (size_t i = 0; i < controls.size(); ++i) created[controls[i].get()] = i;
+  struct Stop {
+    std::vector<std::pair<int32_t, size_t>> order;
+    QWidget* widget;
+  };
+  std::vector<Stop> stops;
+  for (const Ref<Control>& c : controls) {
+    auto* rc = dynamic_cast<RectControl*>(c.get());
+    if (!rc || !rc->widget() || !(rc->widget()->focusPolicy() & Qt::TabFocus)) continue;
+    Stop stop{{}, rc->widget()};
+    for (Ref<RectControl> p = SelfRef(rc); p; p = p->Parent())
+      stop.order.insert(stop.order.begin(), {p->TabIndex(), created[p.get()]});
+    stops.push_back(std::move(stop));
+  }
+  std::sort(stops.begin(), stops.end(),
+            [](const Stop& a, const Stop& b) { return a.order < b.order; });
+  for (size_t i = 1; i < stops.size(); ++i)
+    QWidget::setTabOrder(stops[i - 1].widget, stops[i].widget);
+}
+
+}  // namespace
+
+void RectControl::ListApplied() {
+  QWidget* w = widget();
+  Ref<rt::Window> window = Window();
+  if (w && window && (w->focusPolicy() & Qt::TabFocus)) OrderTabChain(*window);
+}
+
 void RectControl::Refresh(bool eraseBackground) {
   (void)eraseBackground;  // every control paints its own background
   if (QWidget* w = widget()) w->update();
@@ -279,10 +327,15 @@ void RectControl::ApplyProperty(const std::string& key, const PropertyValue& val
     Place();
   } else if (key == "Name" || key == "HelpTag") {
     (void)AsText(key, value);  // the name is the one the window registered
-  } else if (key == "Index" || key == "TabIndex" || key == "TabPanelIndex") {
+  } else if (key == "TabIndex") {
+    tabIndex_ = AsInt(key, value);  // the Tab order is made when the list ends
+  } else if (key == "TabStop") {
+    tabStop_ = AsBool(key, value);
+    ApplyTabStop();
+  } else if (key == "Index" || key == "TabPanelIndex") {
     (void)AsInt(key, value);
   } else if (key == "LockLeft" || key == "LockTop" || key == "LockRight" || key == "LockBottom" ||
-             key == "AutoDeactivate" || key == "TabStop") {
+             key == "AutoDeactivate") {
     (void)AsBool(key, value);
   } else {
     Control::ApplyProperty(key, value);

@@ -30,6 +30,8 @@ class Control : public Object {
   // Applies one entry of a property list; PropertyListError for a key this
   // kind of control does not take.
   virtual void ApplyProperty(const std::string& key, const PropertyValue& value);
+  // Called by SetProperties once every entry of a list has been applied.
+  virtual void ListApplied() {}
 
  protected:
   Control() = default;
@@ -82,7 +84,14 @@ class RectControl : public Control {
   // Redraws the control now (eraseBackground: clear it first).
   void Refresh(bool eraseBackground = true);
 
+  // The place in the Tab order among the controls with the same parent
+  // (ties go by creation); a control that takes the focus is reached by Tab
+  // only while TabStop is True.
+  int32_t TabIndex() const { return tabIndex_; }
+  bool TabStop() const { return tabStop_; }
+
   void ApplyProperty(const std::string& key, const PropertyValue& value) override;
+  void ListApplied() override;
 
   // The widget, for the runtime itself and for tests; nullptr once deleted.
   QWidget* widget() const;
@@ -96,8 +105,10 @@ class RectControl : public Control {
  private:
   struct Impl;
   std::unique_ptr<Impl> impl_;
+  void ApplyTabStop();
   int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-  bool visible_ = true, enabled_ = true;
+  int32_t tabIndex_ = 0;
+  bool visible_ = true, enabled_ = true, tabStop_ = true;
 };
 
 // Text-carrying controls take a size and a unit before their list.
@@ -218,7 +229,10 @@ class Label : public TextControl {
 };
 
 // One button of a group: the radio buttons with the same parent control form
-// one group, and selecting one clears the others.
+// one group, and selecting one clears the others. A click, the arrow keys on
+// the focused button, an accessibility action and SetValue(true) all choose
+// the button the same way; the space bar never does (it belongs to the
+// window's KeyDown).
 class RadioButton : public TextControl {
  public:
   const std::string& Caption() const { return caption_; }
@@ -232,6 +246,7 @@ class RadioButton : public TextControl {
   Event<void(Ref<RadioButton>)> Action;
 
   void ApplyProperty(const std::string& key, const PropertyValue& value) override;
+  void ListApplied() override;
 
  protected:
   QWidget* MakeWidget(QWidget* parent) override;
@@ -239,6 +254,7 @@ class RadioButton : public TextControl {
  private:
   friend struct RadioAccess;
   void Select(bool raiseAction);
+  void ClearRestOfGroup();
   std::string caption_;
   bool value_ = false;
 };

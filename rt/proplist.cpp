@@ -167,6 +167,9 @@ void SetProperties(const Ref<Object>& target, const std::string& bytes) {
     for (const auto& e : entries) window->ApplyProperty(e.key, e.value);
   } else if (auto* control = dynamic_cast<Control*>(&object)) {
     for (const auto& e : entries) control->ApplyProperty(e.key, e.value);
+    // What depends on several keys, whatever their order in the list (a radio
+    // button's group is known only once its parent is).
+    control->ListApplied();
   } else {
     throw RuntimeException("property list applied to an object that takes no properties");
   }

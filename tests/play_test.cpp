@@ -1,9 +1,11 @@
 // The play cycle through the real widgets: the window opening, the pull by
 // handle and space bar with their guards, the click and its wait, the spin's
 // timing, the wager buttons and the lowering of a wager above the bankroll.
+#include <QAccessible>
 #include <QTest>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ namespace {
 
 using game_test::FileOf;
 using game_test::kNoSeven;
+using game_test::kSevenMiddle;
 using rt::testing::Advance;
 using rt::testing::AdvanceUntil;
 using rt::testing::Now;
@@ -218,13 +221,105 @@ TEST_F(Play, DuringASpinHandleSpaceBarAndWagerButtonsDoNothing) {
   EXPECT_TRUE(MsgBoxes().empty());
 }
 
-TEST_F(Play, TheFocusedWagerButtonDoesNotTakeTheSpaceBar) {
-  QWidget* ten = W().RadioButton3()->widget();
-  ten->setFocus(Qt::OtherFocusReason);
-  PressKey();
+// A player without a mouse: Tab reaches the wager buttons in their order
+// and only moves the focus; the space bar, with "10" focused, pulls and
+// neither moves the selection nor changes the wager.
+TEST_F(Play, TabReachesTheWagerButtonsAndTheSpaceBarStillPullsFromThem) {
+  QWidget* window = W().widget();
+  const std::vector<QWidget*> buttons = {W().RadioButton1()->widget(), W().RadioButton2()->widget(),
+                                         W().RadioButton3()->widget()};
+  const auto tab = [window] {
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Tab);
+  };
+  for (int i = 0; i < 4 && window->focusWidget() != buttons[0]; ++i) tab();
+  std::vector<QWidget*> seen = {window->focusWidget()};
+  for (int i = 0; i < 3; ++i) {
+    tab();
+    seen.push_back(window->focusWidget());
+  }
+  EXPECT_EQ(seen, (std::vector<QWidget*>{buttons[0], buttons[1], buttons[2], buttons[0]}));
+  tab();
+  tab();
+  ASSERT_EQ(window->focusWidget(), buttons[2]);
   EXPECT_EQ(SelectedWager(), 1);
   EXPECT_EQ(Module1::Wager, 1);
+  const int64_t t0 = Now();
+  PressKey();
   EXPECT_TRUE(Module1::Pull);
+  EXPECT_EQ(Handle(), "HandleDown-1.jpg");
+  EXPECT_EQ(SelectedWager(), 1);
+  EXPECT_EQ(Module1::Wager, 1);
+  EXPECT_EQ(window->focusWidget(), buttons[2]);
+  ExpectOneSpinFrom(t0 + 300);
+}
+
+// "10" chosen by a screen reader's action or by the left arrow on the
+// focused "1" (round the group) has exactly a click's effect in each state
+// of the play cycle: the selection always moves; the wager follows only
+// while no pull is pending and no spin is under way.
+TEST_F(Play, AWagerChosenByAnAccessibilityActionOrAnArrowActsAsAClickInEveryState) {
+  struct Way {
+    const char* name;
+    std::function<void()> choose;
+  };
+  const Way ways[] = {
+      {"click", [this] { ClickWager(10); }},
+      {"accessibility action",
+       [this] {
+         QAccessible::queryAccessibleInterface(W().RadioButton3()->widget())
+             ->actionInterface()
+             ->doAction(QAccessibleActionInterface::toggleAction());
+       }},
+      {"left arrow",
+       [this] {
+         W().RadioButton1()->widget()->setFocus(Qt::OtherFocusReason);
+         PressKey(false, Qt::Key_Left);
+       }},
+  };
+  enum State { kIdle, kPullPending, kSpinning, kWinSoundWait };
+  struct Case {
+    const char* state;
+    State at;
+    int32_t wager;
+  };
+  const Case cases[] = {
+      {"idle", kIdle, 10},
+      {"pull pending", kPullPending, 1},
+      {"spinning", kSpinning, 1},
+      {"win sound", kWinSoundWait, 1},
+  };
+  for (const Way& way : ways) {
+    for (const Case& c : cases) {
+      TearDown();
+      SetUp();
+      SCOPED_TRACE(std::string(way.name) + " while " + c.state);
+      bool chosen = false, playStarted = false, pull = false;
+      const auto choose = [&] {
+        playStarted = Module1::PlayStarted;
+        pull = Module1::Pull;
+        way.choose();
+        chosen = true;
+      };
+      if (c.at == kWinSoundWait) {
+        // The payout runs 3800 ms after the pull; its win sound lasts 600 ms.
+        At(4100, choose);
+        SpinTo({kSevenMiddle, kNoSeven, kNoSeven});
+        EXPECT_EQ(Module1::Bankroll, 20 - 1 + 2);  // paid on the wager 1
+      } else {
+        if (c.at != kIdle) ClickHandle();
+        if (c.at == kSpinning) {
+          ASSERT_TRUE(AdvanceUntil([] { return Module1::PlayStarted; }, 1000));
+        }
+        choose();
+      }
+      ASSERT_TRUE(chosen);
+      EXPECT_EQ(playStarted, c.at == kSpinning || c.at == kWinSoundWait);
+      EXPECT_EQ(pull, c.at == kPullPending || c.at == kSpinning);
+      EXPECT_EQ(SelectedWager(), 10);
+      EXPECT_EQ(Module1::Wager, c.wager);
+      EXPECT_TRUE(MsgBoxes().empty());
+    }
+  }
 }
 
 TEST_F(Play, AWagerAboveTheBankrollIsLoweredByThePull) {

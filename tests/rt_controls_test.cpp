@@ -2,6 +2,7 @@
 // groups, canvases, rectangles, labels as plain text, and the other kinds.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -10,8 +11,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -134,6 +137,8 @@ class RadioTest : public ControlsTest {
  protected:
   void SetUp() override {
     ControlsTest::SetUp();
+    wager.clear();
+    other.clear();
     Make<rt::GroupBox>("GroupBox1", Place(115, 355, 184, 69));
     for (int i = 1; i <= 3; ++i) {
       PropertyList list = Place(124 + 58 * (i - 1), 366, 47, 20, "GroupBox1");
@@ -196,6 +201,131 @@ TEST_F(RadioTest, DisabledButtonIgnoresClicks) {
   QTest::mouseClick(wager[2]->widget(), Qt::LeftButton);
   EXPECT_EQ(Values(), (std::vector<bool>{true, false, false}));
   EXPECT_TRUE(g_log.empty());
+}
+
+TEST_F(RadioTest, AssistiveTechnologySeesRadioButtonsThatChooseAsAClickDoes) {
+  wager[2]->SetEnabled(false);
+  for (const auto& r : wager) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(r->widget());
+    ASSERT_NE(a, nullptr) << r->Name();
+    EXPECT_EQ(a->role(), QAccessible::RadioButton) << r->Name();  // not a check box
+    EXPECT_TRUE(a->state().checkable) << r->Name();
+    EXPECT_EQ(bool(a->state().checked), r->Value()) << r->Name();
+    EXPECT_EQ(a->text(QAccessible::Name), QString::fromStdString(r->Caption())) << r->Name();
+    ASSERT_NE(a->actionInterface(), nullptr) << r->Name();
+    const QStringList actions = a->actionInterface()->actionNames();
+    const bool enabled = r->Enabled();
+    EXPECT_EQ(actions.contains(QAccessibleActionInterface::toggleAction()), enabled) << r->Name();
+    EXPECT_EQ(actions.contains(QAccessibleActionInterface::pressAction()), enabled) << r->Name();
+  }
+  // A disabled button is not chosen by an action either.
+  QAccessible::queryAccessibleInterface(wager[2]->widget())
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_EQ(Values(), (std::vector<bool>{true, false, false}));
+  EXPECT_TRUE(g_log.empty());
+}
+
+// Whichever way "3" is chosen, it ends alone selected in its group, its
+// Action raised once, the other group untouched.
+TEST_F(RadioTest, EveryWayOfChoosingSelectsOneButtonAndRaisesActionOnce) {
+  using Buttons = std::vector<Ref<rt::RadioButton>>;
+  const auto act = [](const Ref<rt::RadioButton>& r, const QString& action) {
+    QAccessible::queryAccessibleInterface(r->widget())->actionInterface()->doAction(action);
+  };
+  const auto arrow = [](const Ref<rt::RadioButton>& from, Qt::Key key) {
+    from->widget()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(from->widget(), key);
+  };
+  struct Case {
+    const char* way;
+    std::function<void(const Buttons&)> choose;
+    bool focusMoves;
+  };
+  const Case cases[] = {
+      {"click", [](const Buttons& b) { QTest::mouseClick(b[2]->widget(), Qt::LeftButton); }, false},
+      {"right arrow on 2", [&](const Buttons& b) { arrow(b[1], Qt::Key_Right); }, true},
+      {"down arrow on 2", [&](const Buttons& b) { arrow(b[1], Qt::Key_Down); }, true},
+      {"left arrow on 1, round the group", [&](const Buttons& b) { arrow(b[0], Qt::Key_Left); },
+       true},
+      {"toggle action",
+       [&](const Buttons& b) { act(b[2], QAccessibleActionInterface::toggleAction()); }, false},
+      {"press action",
+       [&](const Buttons& b) { act(b[2], QAccessibleActionInterface::pressAction()); }, false},
+      {"Qt's toggle()",
+       [](const Buttons& b) { static_cast<QRadioButton*>(b[2]->widget())->toggle(); }, false},
+      {"Value = True", [](const Buttons& b) { b[2]->SetValue(true); }, false},
+  };
+  for (const Case& c : cases) {
+    TearDown();
+    SetUp();
+    SCOPED_TRACE(c.way);
+    c.choose(wager);
+    EXPECT_EQ(Values(), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(g_log, std::vector<std::string>{"RadioButton3"});
+    EXPECT_TRUE(other[0]->Value());
+    EXPECT_FALSE(other[1]->Value());
+    if (c.focusMoves) {
+      EXPECT_EQ(window->widget()->focusWidget(), wager[2]->widget());
+    }
+  }
+}
+
+TEST_F(RadioTest, SpaceOnAFocusedButtonChoosesNothing) {
+  wager[2]->widget()->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(wager[2]->widget(), Qt::Key_Space);
+  EXPECT_EQ(Values(), (std::vector<bool>{true, false, false}));
+  EXPECT_TRUE(g_log.empty());
+}
+
+// The lists give Value before InitialParent: a later member of a group
+// listed selected takes the selection from the earlier one, and the group
+// the button is not in (the window's own buttons) keeps its selection.
+TEST_F(RadioTest, ListSelectingALaterMemberLeavesItAloneSelected) {
+  PropertyList list;
+  list.Int("Left", 124)
+      .Int("Top", 390)
+      .Int("Width", 47)
+      .Int("Height", 20)
+      .Text("Caption", "4")
+      .Bool("Value", true)
+      .Text("InitialParent", "GroupBox1");
+  auto later = Make<rt::RadioButton>("RadioButton4", list);
+  EXPECT_EQ(Values(), (std::vector<bool>{false, false, false}));
+  EXPECT_TRUE(later->Value());
+  EXPECT_TRUE(static_cast<QRadioButton*>(later->widget())->isChecked());
+  EXPECT_TRUE(other[0]->Value());
+  EXPECT_TRUE(static_cast<QRadioButton*>(other[0]->widget())->isChecked());
+  EXPECT_TRUE(g_log.empty());
+}
+
+// Tab follows TabIndex among the controls of one parent, container by
+// container, whatever the order of creation; TabStop False is passed over.
+TEST_F(ControlsTest, TabFollowsTabIndexContainerByContainer) {
+  const auto make = [this](const std::string& name, int tabIndex, const std::string& parent,
+                           bool tabStop = true) {
+    PropertyList list = Place(10, 10 + 30 * static_cast<int>(window->Controls().size()), 60, 24);
+    list.Text("Caption", name).Int("TabIndex", tabIndex).Bool("TabStop", tabStop);
+    if (!parent.empty()) list.Text("InitialParent", parent);
+    if (name.rfind("Push", 0) == 0) return Ref<rt::RectControl>(Make<rt::PushButton>(name, list));
+    if (name.rfind("Group", 0) == 0) return Ref<rt::RectControl>(Make<rt::GroupBox>(name, list));
+    return Ref<rt::RectControl>(Make<rt::RadioButton>(name, list));
+  };
+  auto pushLast = make("PushLast", 5, "");
+  make("Group", 1, "");
+  auto radioB = make("RadioB", 2, "Group");
+  auto radioA = make("RadioA", 1, "Group");
+  make("RadioOff", 0, "Group", false);
+  auto pushFirst = make("PushFirst", 0, "");
+  const std::vector<QWidget*> expected = {radioA->widget(), radioB->widget(), pushLast->widget(),
+                                          pushFirst->widget()};
+  pushFirst->widget()->setFocus(Qt::OtherFocusReason);
+  std::vector<QWidget*> seen;
+  for (size_t i = 0; i < expected.size(); ++i) {
+    QTest::keyClick(window->widget()->focusWidget(), Qt::Key_Tab);
+    seen.push_back(window->widget()->focusWidget());
+  }
+  EXPECT_EQ(seen, expected);
 }
 
 QPixmap Flat(int w, int h, QColor colour) {

@@ -154,8 +154,9 @@ void GameFixture::ClickWager(int32_t wager) {
 
 void GameFixture::PressKey(bool spaceHeld, int qtKey) {
   rt::testing::SetKeyDown(rt::Keyboard::kSpace, spaceHeld);
-  QWidget* target = QApplication::focusWidget();
-  if (!target || target->window() != W().widget()) target = W().widget();
+  // The game window's focus, as when it is the active window.
+  QWidget* target = W().widget()->focusWidget();
+  if (!target) target = W().widget();
   QTest::keyClick(target, static_cast<Qt::Key>(qtKey));
   rt::testing::SetKeyDown(rt::Keyboard::kSpace, false);
 }

@@ -91,6 +91,20 @@ void WhenBoxShows(std::function<void(QMessageBox&)> inspect, QString press) {
   });
 }
 
+// A dialog as the update window makes it: a message, an explanation, the
+// three buttons and the question icon.
+Ref<rt::MessageDialog> UpdateDialog(const std::string& message, const std::string& explanation) {
+  auto dialog = rt::RuntimeNewObject<rt::MessageDialog>();
+  dialog->SetTitle("Jolvane");
+  dialog->SetMessage(message);
+  dialog->SetExplanation(explanation);
+  dialog->CancelButton()->SetVisible(true);
+  dialog->AlternateActionButton()->SetCaption("Go to Website");
+  dialog->AlternateActionButton()->SetVisible(true);
+  dialog->SetIcon(rt::MessageDialog::kIconQuestion);
+  return dialog;
+}
+
 TEST_F(DialogsTest, RealBoxesShowPlainText) {
   rt::testing::UseTestHooks(false);
   bool inspected = false;
@@ -104,14 +118,7 @@ TEST_F(DialogsTest, RealBoxesShowPlainText) {
   rt::MsgBox("<b>New</b> version\rsecond line");
   EXPECT_TRUE(inspected);
 
-  auto dialog = rt::RuntimeNewObject<rt::MessageDialog>();
-  dialog->SetTitle("Jolvane");
-  dialog->SetMessage("Version <i>2.0</i> is available");
-  dialog->SetExplanation("<a href='x'>free</a> update");
-  dialog->CancelButton()->SetVisible(true);
-  dialog->AlternateActionButton()->SetCaption("Go to Website");
-  dialog->AlternateActionButton()->SetVisible(true);
-  dialog->SetIcon(rt::MessageDialog::kIconQuestion);
+  auto dialog = UpdateDialog("Version <i>2.0</i> is available", "<a href='x'>free</a> update");
   inspected = false;
   WhenBoxShows(
       [&](QMessageBox& box) {
@@ -175,14 +182,7 @@ TEST_F(DialogsTest, LongTextsKeepTheBoxAndItsButtonsOnTheScreen) {
 
     // The update window's dialog: the description as the explanation, and
     // a message as long.
-    auto dialog = rt::RuntimeNewObject<rt::MessageDialog>();
-    dialog->SetTitle("New version available!");
-    dialog->SetMessage("Version 2.0.0 is now available. " + c.text);
-    dialog->SetExplanation(c.text);
-    dialog->CancelButton()->SetVisible(true);
-    dialog->AlternateActionButton()->SetCaption("Go to Website");
-    dialog->AlternateActionButton()->SetVisible(true);
-    dialog->SetIcon(rt::MessageDialog::kIconQuestion);
+    auto dialog = UpdateDialog("Version 2.0.0 is now available. " + c.text, c.text);
     inspected = false;
     WhenBoxShows(
         [&](QMessageBox& box) {

@@ -111,6 +111,7 @@ class TextBudget {
         high = mid - 1;
       }
     }
+    if (low > 0 && line[low - 1].isHighSurrogate()) --low;  // never half a character
     return line.left(low);
   }
 
@@ -186,7 +187,8 @@ Ref<MessageDialogButton> MessageDialog::ShowModal() {
   }
   if (QuitRequested()) return cancel_;
   QMessageBox box(IconOf(icon_), core::DisplayText(title_), QString(), QMessageBox::NoButton);
-  // The message and the explanation share the room: each gets at least half.
+  // The message and the explanation share the room: the message takes at
+  // most half, the explanation the rest.
   const TextBudget budget(box, box.screen());
   int used = 0;
   const int messageLines = explanation_.empty() ? budget.Lines() : budget.Lines() / 2;

@@ -5,10 +5,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRect>
+#include <QScreen>
+#include <QStringList>
 #include <QUrl>
+#include <algorithm>
 
 #include "rt/core_internal.h"
 #include "rt/runtime.h"
@@ -22,6 +27,99 @@ void MakePlain(QMessageBox& box) {
   box.setTextFormat(Qt::PlainText);
   for (QLabel* label : box.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 }
+
+// A box never grows past the screen it is on: text that would make it
+// taller is cut, and a last line "…" shows where. The count of lines is
+// reckoned on the narrowest width the box wraps its text at, so the real
+// box holds no more lines than this.
+class TextBudget {
+ public:
+  TextBudget(const QWidget& box, const QScreen* screen)
+      : metrics_(box.font()),
+        available_(screen ? screen->availableGeometry() : QRect(0, 0, 640, 480)) {
+    // Room for the title bar, the margins, the icon and a row of buttons.
+    constexpr int kChromeHeight = 200, kChromeWidth = 120;
+    lines_ = std::max(4, (available_.height() - kChromeHeight) / metrics_.lineSpacing());
+    wrapWidth_ = std::max(120, std::min(available_.width() / 2, 500) - kChromeWidth);
+  }
+  int Lines() const { return lines_; }
+
+  // The text cut to at most `maxLines` lines on the screen (the mark
+  // included); `used` is told how many lines the result takes.
+  QString Fit(const QString& text, int maxLines, int* used) const {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList kept;
+    int taken = 0;
+    for (const QString& line : lines) {
+      const int need = LinesOf(line);
+      if (taken + need <= maxLines && (taken + need < maxLines || &line == &lines.back())) {
+        kept << line;
+        taken += need;
+        continue;
+      }
+      // Room for the part that fits, and the mark on a line of its own.
+      const int room = maxLines - 1 - taken;
+      if (room > 0) {
+        kept << Prefix(line, room);
+        taken += room;
+      }
+      kept << QStringLiteral("\u2026");
+      ++taken;
+      break;
+    }
+    if (used) *used = taken;
+    return BreakLongWords(kept.join(QLatin1Char('\n')));
+  }
+
+ private:
+  // Lines that a text line wraps into, with a fifth more for the room that
+  // wrapping at word ends leaves unused.
+  int LinesOf(const QString& line) const {
+    const qint64 width = metrics_.horizontalAdvance(line) * 6 / 5;
+    return std::max<int>(1, static_cast<int>((width + wrapWidth_ - 1) / wrapWidth_));
+  }
+  // A word wider than the wrapping width would widen the box past the
+  // screen: an invisible break opportunity (zero-width space) is put in it
+  // wherever it reaches that width.
+  QString BreakLongWords(const QString& text) const {
+    QString out;
+    out.reserve(text.size());
+    int run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const QChar c = text[i];
+      if (c.isSpace()) {
+        run = 0;
+      } else {
+        run += metrics_.horizontalAdvance(c);
+        if (run > wrapWidth_ && !c.isLowSurrogate()) {
+          out += QChar(0x200B);
+          run = metrics_.horizontalAdvance(c);
+        }
+      }
+      out += c;
+    }
+    return out;
+  }
+  // The longest start of `line` that takes at most `lines` lines.
+  QString Prefix(const QString& line, int lines) const {
+    qsizetype low = 0, high = line.size();
+    while (low < high) {
+      const qsizetype mid = (low + high + 1) / 2;
+      if (LinesOf(line.left(mid)) <= lines) {
+        low = mid;
+      } else {
+        high = mid - 1;
+      }
+    }
+    if (low > 0 && line[low - 1].isHighSurrogate()) --low;  // never half a character
+    return line.left(low);
+  }
+
+  QFontMetrics metrics_;
+  QRect available_;
+  int lines_ = 0;
+  int wrapWidth_ = 0;
+};
 
 QMessageBox::Icon IconOf(int32_t icon) {
   switch (icon) {
@@ -47,8 +145,9 @@ void MsgBox(const std::string& text) {
     return;
   }
   if (QuitRequested()) return;  // no loop would ever end the box
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), core::DisplayText(text),
-                  QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString(), QMessageBox::Ok);
+  const TextBudget budget(box, box.screen());
+  box.setText(budget.Fit(core::DisplayText(text), budget.Lines(), nullptr));
   MakePlain(box);
   box.exec();
 }
@@ -87,9 +186,16 @@ Ref<MessageDialogButton> MessageDialog::ShowModal() {
     return cancel_;
   }
   if (QuitRequested()) return cancel_;
-  QMessageBox box(IconOf(icon_), core::DisplayText(title_), core::DisplayText(message_),
-                  QMessageBox::NoButton);
-  if (!explanation_.empty()) box.setInformativeText(core::DisplayText(explanation_));
+  QMessageBox box(IconOf(icon_), core::DisplayText(title_), QString(), QMessageBox::NoButton);
+  // The message and the explanation share the room: the message takes at
+  // most half, the explanation the rest.
+  const TextBudget budget(box, box.screen());
+  int used = 0;
+  const int messageLines = explanation_.empty() ? budget.Lines() : budget.Lines() / 2;
+  box.setText(budget.Fit(core::DisplayText(message_), messageLines, &used));
+  if (!explanation_.empty())
+    box.setInformativeText(
+        budget.Fit(core::DisplayText(explanation_), budget.Lines() - used, nullptr));
   std::vector<std::pair<QAbstractButton*, Ref<MessageDialogButton>>> buttons;
   auto add = [&](const Ref<MessageDialogButton>& b, QMessageBox::ButtonRole role,
                  bool evenHidden = false) {

@@ -69,16 +69,24 @@ class Sound : public Object {
  public:
   Sound();
   ~Sound() override;
+  // The longest a sound plays: a wait on IsPlaying ends by then whatever
+  // the file's header claims. The game's longest sound lasts 3.6 s; a broken
+  // or hostile file may make it quiet or short, never hold play for hours.
+  static constexpr int64_t kLongestPlayMs = 10000;
+
   // Play while playing starts the sound again from its beginning. Stop ends
   // it at once.
   void Play();
   void Stop();
+  // True until the duration, or kLongestPlayMs, has passed since Play.
   bool IsPlaying() const;
   // Duration from the WAV header, in milliseconds (rounded up).
   int64_t DurationMs() const { return durationMs_; }
   const std::string& SourcePath() const { return source_; }
 
  private:
+  // How long a Play lasts: the duration, at most kLongestPlayMs.
+  int64_t PlayedMs() const;
   friend class FolderItem;
   struct Impl;
   std::unique_ptr<Impl> impl_;

@@ -5,9 +5,11 @@
 // Play; on the simulated clock QtMultimedia is never touched.
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 #include "rt/clock_internal.h"
@@ -118,8 +120,11 @@ void Sound::Play() {
   impl_->startMs = clock::NowMs();
   impl_->playing = true;
   // The end is a due event: on the simulated clock a wait moves straight to
-  // it; in real time a wait wakes up for it.
-  impl_->end = clock::Schedule(impl_->startMs + durationMs_, clock::NextArmOrder(), nullptr);
+  // it; in real time a wait wakes up for it. A sound cut at the bound is
+  // silenced there.
+  std::function<void()> cut;
+  if (durationMs_ > kLongestPlayMs) cut = [this] { Stop(); };
+  impl_->end = clock::Schedule(impl_->startMs + PlayedMs(), clock::NextArmOrder(), std::move(cut));
   if (impl_->player) Output()->play(impl_->player);
 }
 
@@ -131,7 +136,11 @@ void Sound::Stop() {
 }
 
 bool Sound::IsPlaying() const {
-  return impl_->playing && clock::NowMs() < impl_->startMs + durationMs_;
+  return impl_->playing && clock::NowMs() < impl_->startMs + PlayedMs();
+}
+
+int64_t Sound::PlayedMs() const {
+  return std::min(durationMs_, kLongestPlayMs);
 }
 
 Ref<Sound> FolderItem::OpenAsSound() const {

@@ -146,11 +146,24 @@ TEST_F(AboutTest, CreditsAreFiveLinesWithTheThirdEmpty) {
   EXPECT_EQ(Shown(about->StaticText2()).split(QRegularExpression("\r\n|\r|\n")).size(), 5);
 }
 
+// The forms of what the three buttons hand over, whatever the values.
 TEST_F(AboutTest, AddressesHaveTheirFixedForms) {
-  EXPECT_TRUE(QString(kMail).contains(QRegularExpression("^mailto:[a-z.]+@brenwick\\.example$")));
-  EXPECT_FALSE(QString(kSite).contains("www.") || QString(kSite).endsWith('/'));
-  EXPECT_TRUE(QString(kOrder).contains(
-      QRegularExpression("^http://[a-z.]+\\.example/\\?[A-Za-z0-9]+&lang=en$")));
+  rt::Ref<AboutBox> about = Open();
+  ASSERT_TRUE(about);
+  for (const char* name : {"PushButton1", "PushButton2", "Kagi"})
+    QTest::mouseClick(rt::RuntimeCheckCast<rt::PushButton>(about->ControlByName(name))->widget(),
+                      Qt::LeftButton);
+  ASSERT_EQ(Urls().size(), 3u);
+  const QString mail = QString::fromStdString(Urls()[0]);
+  const QString site = QString::fromStdString(Urls()[1]);
+  const QString order = QString::fromStdString(Urls()[2]);
+  EXPECT_TRUE(mail.contains(QRegularExpression("^mailto:[a-z.]+@brenwick\\.example$")))
+      << Urls()[0];
+  EXPECT_TRUE(site.contains(QRegularExpression("^http://[a-z.]+\\.example$"))) << Urls()[1];
+  EXPECT_FALSE(site.contains("www.") || site.endsWith('/')) << Urls()[1];
+  EXPECT_TRUE(
+      order.contains(QRegularExpression("^http://[a-z.]+\\.example/\\?[A-Za-z0-9]+&lang=en$")))
+      << Urls()[2];
 }
 
 struct ButtonCase {

@@ -44,10 +44,14 @@ for _ in $(seq 1 200); do
   sleep 0.1
 done
 [ -n "$wid" ] || { echo "FAIL: no game window"; kill "$pid"; exit 1; }
-sleep 1
 # Share of coloured (not white, not grey) pixels in the handle and in the
-# three middle reel cells, in content coordinates below the menu bar.
-shares=$(xwd -id "$wid" -silent | python3 -c '
+# three middle reel cells, in content coordinates below the menu bar. The
+# pictures may take a while to reach the screen of a loaded machine: look
+# again each second until they are there, at most 20 s. The game without
+# its pictures is looked at once, after a second.
+for _ in $(seq 1 20); do
+  sleep 1
+  shares=$(xwd -id "$wid" -silent | python3 -c '
 import struct, sys
 d = sys.stdin.buffer.read()
 h = struct.unpack(">25I", d[:100])
@@ -68,11 +72,14 @@ def share(x0, y0, x1, y1):
     return c / n
 print("%.3f %.3f" % (share(351, 117, 394, 267), share(92, 212, 325, 275)))
 ')
+  read -r handle reels <<<"$shares"
+  awk -v a="$handle" -v b="$reels" 'BEGIN {exit !(a > 0.05 && b > 0.05)}' && break
+  [ "$expect" = pictures ] || break
+done
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool key --clearmodifiers ctrl+q
 for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill "$pid" 2>/dev/null || true
-read -r handle reels <<<"$shares"
 echo "coloured share: handle $handle, middle reel cells $reels (expect $expect)"
 if [ "$expect" = pictures ]; then
   awk -v a="$handle" -v b="$reels" 'BEGIN {exit !(a > 0.05 && b > 0.05)}'

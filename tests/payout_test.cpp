@@ -26,27 +26,38 @@ class Payout : public game_test::GameFixture {};
 TEST_F(Payout, TheMiddleRowPaysByThePayTable) {
   struct Case {
     const char* name;
+    int32_t wager;
     std::array<int32_t, 3> positions;
     int32_t score, bankroll;
   };
   const int32_t M = kSevenMiddle, N = kNoSeven, T = kSevenTop, B = kSevenBottom;
+  // From a bankroll of 20, which no wager here exceeds: no lowering.
   const Case cases[] = {
-      {"no seven", {N, N, N}, 0, 15},
-      {"one seven on reel 1", {M, N, N}, 1, 25},
-      {"one seven on reel 2", {N, M, N}, 1, 25},
-      {"one seven on reel 3", {N, N, M}, 1, 25},
-      {"two sevens", {M, N, M}, 2, 45},
-      {"three sevens", {M, M, M}, 3, 365},
-      {"sevens in the top row", {T, T, T}, 0, 15},
-      {"sevens in the bottom row", {B, B, B}, 0, 15},
-      {"one seven in the middle, the others off it", {T, M, B}, 1, 25},
+      {"no seven", 5, {N, N, N}, 0, 15},
+      {"one seven on reel 1", 5, {M, N, N}, 1, 25},
+      {"one seven on reel 2", 5, {N, M, N}, 1, 25},
+      {"one seven on reel 3", 5, {N, N, M}, 1, 25},
+      {"two sevens", 5, {M, N, M}, 2, 45},
+      {"three sevens", 5, {M, M, M}, 3, 365},
+      {"sevens in the top row", 5, {T, T, T}, 0, 15},
+      {"sevens in the bottom row", 5, {B, B, B}, 0, 15},
+      {"one seven in the middle, the others off it", 5, {T, M, B}, 1, 25},
+      {"wager 1, no seven", 1, {N, N, N}, 0, 19},
+      {"wager 1, one seven", 1, {N, M, N}, 1, 21},
+      {"wager 1, two sevens", 1, {M, M, N}, 2, 25},
+      {"wager 1, three sevens", 1, {M, M, M}, 3, 89},
+      {"wager 10, no seven", 10, {N, N, N}, 0, 10},
+      {"wager 10, one seven", 10, {N, N, M}, 1, 30},
+      {"wager 10, two sevens", 10, {N, M, M}, 2, 70},
+      {"wager 10, three sevens", 10, {M, M, M}, 3, 710},
   };
   for (const Case& c : cases) {
     TearDown();
     SetUp();
     SCOPED_TRACE(c.name);
-    ClickWager(5);
+    ClickWager(c.wager);
     SpinTo(c.positions);
+    EXPECT_EQ(Module1::Wager, c.wager);
     EXPECT_EQ(Module1::Score, c.score);
     EXPECT_EQ(Module1::Bankroll, c.bankroll);
     EXPECT_EQ(W().StaticText2()->Text(), std::to_string(c.bankroll));
@@ -92,6 +103,34 @@ TEST_F(Payout, TheWinSoundIsWaitedForOnlyWithSoundOn) {
   }
 }
 
+// A sound file whose header claims hours (a valid WAV of 7 KB at 1 Hz)
+// holds play no longer than the runtime's bound on a sound.
+TEST_F(Payout, ASoundThatClaimsHoursLocksPlayAtMostTheBound) {
+  // 1 Hz, mono, 16 bit: 7200 frames, 14 KB, two hours.
+  const auto hoursLong = [this](const char* file) {
+    game_test::WriteWav(MediaFolder() + "/" + file, 2 * 3600 * 1000, 1);
+  };
+  // The win sound: play unlocks at the bound after reel 3 stops.
+  hoursLong("smallwin.wav");
+  At(3800 + 5000, [this] { ClickHandle(); });  // tried during the wait: not taken
+  SpinTo({kSevenMiddle, kNoSeven, kNoSeven});
+  EXPECT_EQ(Now() - (spinStartAt + 3500), rt::Sound::kLongestPlayMs);
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_FALSE(Module1::Pull);
+  EXPECT_EQ(Module1::Bankroll, 21);  // wager 1, one seven
+
+  // The click: the pull's handler returns at the bound, the spin played
+  // inside its wait.
+  hoursLong("click.wav");
+  ForgetCachedMedia();
+  const int64_t pulled = Now();
+  ClickHandle();
+  EXPECT_EQ(Now() - pulled, rt::Sound::kLongestPlayMs);
+  EXPECT_EQ(Module1::StopColThree, "True");
+  EXPECT_FALSE(Module1::Pull);
+  EXPECT_FALSE(Module1::PlayStarted);
+}
+
 TEST_F(Payout, TheJackpotBannerShowsFor8000Ms) {
   SpinTo({kSevenMiddle, kSevenMiddle, kSevenMiddle});
   const int64_t shownAt = spinStartAt + 3500;
@@ -120,7 +159,10 @@ TEST_F(Payout, ASecondJackpotWithin8000MsKeepsTheBannerUntilItsOwnTimerFires) {
 
 TEST_F(Payout, ALossToExactlyZeroIsBankruptAndLocksPlayUntilTheATM) {
   SetBankroll(1);
+  std::string figureAtMessage;
+  rt::testing::OnMsgBox([&](const std::string&) { figureAtMessage = W().StaticText2()->Text(); });
   SpinTo({kNoSeven, kNoSeven, kNoSeven});
+  EXPECT_EQ(figureAtMessage, "0") << "the figure is shown before the message";
   EXPECT_EQ(W().StaticText2()->Text(), "0");
   EXPECT_EQ(Module1::Bankroll, 0);
   EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});

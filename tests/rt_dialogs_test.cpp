@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -89,6 +91,20 @@ void WhenBoxShows(std::function<void(QMessageBox&)> inspect, QString press) {
   });
 }
 
+// A dialog as the update window makes it: a message, an explanation, the
+// three buttons and the question icon.
+Ref<rt::MessageDialog> UpdateDialog(const std::string& message, const std::string& explanation) {
+  auto dialog = rt::RuntimeNewObject<rt::MessageDialog>();
+  dialog->SetTitle("Jolvane");
+  dialog->SetMessage(message);
+  dialog->SetExplanation(explanation);
+  dialog->CancelButton()->SetVisible(true);
+  dialog->AlternateActionButton()->SetCaption("Go to Website");
+  dialog->AlternateActionButton()->SetVisible(true);
+  dialog->SetIcon(rt::MessageDialog::kIconQuestion);
+  return dialog;
+}
+
 TEST_F(DialogsTest, RealBoxesShowPlainText) {
   rt::testing::UseTestHooks(false);
   bool inspected = false;
@@ -102,14 +118,7 @@ TEST_F(DialogsTest, RealBoxesShowPlainText) {
   rt::MsgBox("<b>New</b> version\rsecond line");
   EXPECT_TRUE(inspected);
 
-  auto dialog = rt::RuntimeNewObject<rt::MessageDialog>();
-  dialog->SetTitle("Jolvane");
-  dialog->SetMessage("Version <i>2.0</i> is available");
-  dialog->SetExplanation("<a href='x'>free</a> update");
-  dialog->CancelButton()->SetVisible(true);
-  dialog->AlternateActionButton()->SetCaption("Go to Website");
-  dialog->AlternateActionButton()->SetVisible(true);
-  dialog->SetIcon(rt::MessageDialog::kIconQuestion);
+  auto dialog = UpdateDialog("Version <i>2.0</i> is available", "<a href='x'>free</a> update");
   inspected = false;
   WhenBoxShows(
       [&](QMessageBox& box) {
@@ -127,6 +136,64 @@ TEST_F(DialogsTest, RealBoxesShowPlainText) {
       "Go to Website");
   EXPECT_TRUE(dialog->ShowModal() == dialog->AlternateActionButton());
   EXPECT_TRUE(inspected);
+}
+
+// A box never grows past its screen, whatever the length of its text: the
+// whole box, its buttons too, lies within the screen's free area, and the
+// text is cut with a last line "…".
+TEST_F(DialogsTest, LongTextsKeepTheBoxAndItsButtonsOnTheScreen) {
+  rt::testing::UseTestHooks(false);
+  std::string manyLines, oneLine, oneWord(60000, 'x');
+  for (int i = 0; manyLines.size() < 60000; ++i)
+    manyLines += "Line " + std::to_string(i) + " of what the new version brings.\r";
+  while (oneLine.size() < 60000) oneLine += "a long description without a break ";
+  const struct {
+    const char* name;
+    const std::string& text;
+  } cases[] = {{"many lines", manyLines}, {"one long line", oneLine}, {"one long word", oneWord}};
+
+  const auto fitsTheScreen = [](QMessageBox& box) {
+    const QRect free = box.screen()->availableGeometry();
+    std::printf("box %dx%d on a free area of %dx%d\n", box.frameGeometry().width(),
+                box.frameGeometry().height(), free.width(), free.height());
+    EXPECT_LE(box.frameGeometry().width(), free.width());
+    EXPECT_LE(box.frameGeometry().height(), free.height());
+    for (QAbstractButton* b : box.buttons()) {
+      EXPECT_TRUE(box.rect().contains(QRect(b->mapTo(&box, QPoint(0, 0)), b->size())))
+          << b->text().toStdString();
+    }
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+      if (label->text().size() < 100) continue;
+      EXPECT_EQ(label->textFormat(), Qt::PlainText);
+      EXPECT_TRUE(label->text().endsWith(QString::fromUtf8("\n\u2026")));
+    }
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    bool inspected = false;
+    WhenBoxShows(
+        [&](QMessageBox& box) {
+          inspected = true;
+          fitsTheScreen(box);
+        },
+        "OK");
+    rt::MsgBox(c.text);
+    EXPECT_TRUE(inspected);
+
+    // The update window's dialog: the description as the explanation, and
+    // a message as long.
+    auto dialog = UpdateDialog("Version 2.0.0 is now available. " + c.text, c.text);
+    inspected = false;
+    WhenBoxShows(
+        [&](QMessageBox& box) {
+          inspected = true;
+          EXPECT_EQ(box.buttons().size(), 3);
+          fitsTheScreen(box);
+        },
+        "Go to Website");
+    EXPECT_TRUE(dialog->ShowModal() == dialog->AlternateActionButton());
+    EXPECT_TRUE(inspected);
+  }
 }
 
 }  // namespace

@@ -287,6 +287,20 @@ TEST_F(MediaTest, IsPlayingEndsAfterTheDurationInVirtualTime) {
   EXPECT_EQ(rt::testing::NextDueIn(), -1);
 }
 
+// A valid WAV of 7 KB at 1 Hz lasts two hours by its header: the wait on
+// it ends at the runtime's bound, not hours later.
+TEST_F(MediaTest, ASoundWhoseHeaderClaimsHoursPlaysAtMostTheBound) {
+  Write("hours.wav", Riff(Chunk("fmt ", Fmt(1, 1, 1, 8)) + Chunk("data", QByteArray(7200, 0))));
+  Ref<rt::Sound> sound = FolderItem(Dir() + "/hours.wav").OpenAsSound();
+  ASSERT_TRUE(sound);
+  EXPECT_EQ(sound->DurationMs(), 7200 * 1000);
+  const int64_t start = rt::testing::Now();
+  sound->Play();
+  while (sound->IsPlaying()) rt::RuntimeBackgroundTask();
+  EXPECT_EQ(rt::testing::Now() - start, rt::Sound::kLongestPlayMs);
+  EXPECT_EQ(rt::testing::NextDueIn(), -1);
+}
+
 TEST_F(MediaTest, PlayWhilePlayingRestartsAndStopEnds) {
   Write("s.wav", Wav(300));
   Ref<rt::Sound> sound = FolderItem(Dir() + "/s.wav").OpenAsSound();

@@ -215,7 +215,9 @@ class UpdateCheck : public ::testing::Test {
 };
 
 TEST_F(UpdateCheck, WhileCheckingTheWindowShowsTheBusyBarAndCancel) {
-  ServeDocument(Document("1.0.0"), {"--delay-ms", "200"});
+  // Late by a second: the window is up before the answer, also on a loaded
+  // machine.
+  ServeDocument(Document("1.0.0"), {"--delay-ms", "1000"});
   onModal = [](updateWindow& w) {
     EXPECT_EQ(w.Title(), "Update");
     EXPECT_EQ(w.Width(), 300);
@@ -485,7 +487,8 @@ TEST_F(UpdateCheck, AnEmptyReplyClosesSilently) {
 }
 
 TEST_F(UpdateCheck, CancelWhileCheckingClosesAndALateAnswerSaysNothing) {
-  ServeDocument(Document("1.0.1"), {"--delay-ms", "300"});
+  // Late by a second: the Cancel comes first also on a loaded machine.
+  ServeDocument(Document("1.0.1"), {"--delay-ms", "1000"});
   // Cancel once the server has the request, so that its answer comes late.
   onModal = [this](updateWindow& w) {
     ASSERT_TRUE(rt::testing::AdvanceUntil([this] { return !server_->Requests().empty(); }, 5000));
@@ -493,7 +496,7 @@ TEST_F(UpdateCheck, CancelWhileCheckingClosesAndALateAnswerSaysNothing) {
   };
   Check();
   ExpectAllClosed();
-  RunFor(800);
+  RunFor(1500);  // past the late answer
   ExpectOneRequest();
   EXPECT_TRUE(Recorded().msgBoxes.empty());
   EXPECT_TRUE(Recorded().dialogs.empty());
@@ -516,7 +519,9 @@ INSTANTIATE_TEST_SUITE_P(Keys, UpdateCheckKey,
                          ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape));
 
 TEST_F(UpdateCheck, AutomaticCheckClosesACurrentVersionWithoutTheBox) {
-  ServeDocument(Document("1.0.0"), {"--delay-ms", "200"});
+  // Late by a second: the window is up before the answer, also on a loaded
+  // machine.
+  ServeDocument(Document("1.0.0"), {"--delay-ms", "1000"});
   onModal = [](updateWindow& w) { w.automaticCheck = true; };
   Check();
   EXPECT_TRUE(Recorded().msgBoxes.empty());

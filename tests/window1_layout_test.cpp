@@ -160,17 +160,34 @@ TEST_F(Window1Layout, PlacesChildrenInWindowCoordinates) {
     int left, top, width, height;
     const char* parent;
   } rows[] = {
+      {"Rectangle1", 68, 100, 283, 344, ""},
       {"Rectangle2", 86, 207, 245, 74, "Rectangle1"},
       {"Canvas2", 92, 212, 70, 63, "Rectangle2"},  // not at (178, 419)
+      {"Canvas5", 174, 212, 70, 63, "Rectangle2"},
       {"Canvas8", 255, 212, 70, 63, "Rectangle2"},
-      {"Canvas7", 255, 144, 70, 63, "Rectangle5"},
+      {"GroupBox1", 115, 355, 184, 69, "Rectangle1"},
+      {"StaticText1", 138, 398, 143, 20, "GroupBox1"},  // a grandchild of the face
+      {"RadioButton1", 124, 366, 47, 20, "GroupBox1"},
+      {"RadioButton2", 182, 366, 47, 20, "GroupBox1"},
+      {"RadioButton3", 240, 366, 47, 20, "GroupBox1"},
+      {"StaticText2", 225, 112, 67, 20, "Rectangle1"},
+      {"StaticText3", 128, 112, 100, 20, "Rectangle1"},
+      {"Rectangle3", 90, 142, 74, 65, "Rectangle1"},
+      {"Canvas1", 92, 144, 70, 63, "Rectangle3"},
+      {"Rectangle4", 172, 142, 74, 65, "Rectangle1"},
+      {"Canvas4", 174, 144, 70, 63, "Rectangle4"},
       {"Rectangle5", 253, 142, 74, 65, "Rectangle1"},
+      {"Canvas7", 255, 144, 70, 63, "Rectangle5"},
+      {"Rectangle6", 90, 280, 74, 65, "Rectangle1"},
+      {"Canvas3", 92, 280, 70, 63, "Rectangle6"},
+      {"Rectangle7", 172, 280, 74, 65, "Rectangle1"},
+      {"Canvas6", 174, 280, 70, 63, "Rectangle7"},
       // Reel 3's bottom cell and its frame, one pixel right of the column.
       {"Rectangle8", 254, 280, 74, 65, "Rectangle1"},
       {"Canvas9", 256, 280, 70, 63, "Rectangle8"},
-      {"StaticText1", 138, 398, 143, 20, "GroupBox1"},  // a grandchild of the face
-      {"RadioButton3", 240, 366, 47, 20, "GroupBox1"},
       {"Canvas10", 351, 117, 43, 150, ""},
+      {"StaticText4", 57, 6, 310, 38, ""},
+      {"StaticText5", 50, 456, 326, 91, ""},
       {"StaticText6", 43, 50, 333, 43, ""},
   };
   rt::Ref<Window1> window = Window1::Instance();
@@ -326,6 +343,99 @@ TEST_F(Window1Layout, EachTimersListIsModeOffAndItsPeriodWithoutAName) {
     EXPECT_EQ(applied[i].timer, rows[i].timer);
     EXPECT_EQ(applied[i].bytes.size(), 20u);
     EXPECT_EQ(applied[i].bytes, "Mode " + bigEndian(0) + "Period " + bigEndian(rows[i].period));
+  }
+}
+
+// Each list holds its class's keys in their order, InitialParent last: the
+// window's, then each visual control's in creation order.
+TEST_F(Window1Layout, EachListHoldsItsClasssKeysInOrder) {
+  using Keys = std::vector<std::string>;
+  const Keys window = {"Placement",  "Width",        "Height",         "MinWidth",
+                       "MinHeight",  "MaxWidth",     "MaxHeight",      "Frame",
+                       "Composite",  "HasBackColor", "BackColor",      "Title",
+                       "Visible",    "FullScreen",   "MenuBarVisible", "CloseButton",
+                       "Resizeable", "LiveResize",   "MaximizeButton", "MinimizeButton",
+                       "MacProcID"};
+  const Keys place = {"Name",   "Index",    "Left",    "Top",       "Width",
+                      "Height", "LockLeft", "LockTop", "LockRight", "LockBottom"};
+  const auto keys = [&place](std::initializer_list<const char*> rest) {
+    Keys all = place;
+    all.insert(all.end(), rest.begin(), rest.end());
+    all.push_back("InitialParent");
+    return all;
+  };
+  const Keys rectangle =
+      keys({"TabIndex", "TabPanelIndex", "Visible", "HelpTag", "AutoDeactivate", "Enabled",
+            "FillColor", "BorderWidth", "TopLeftColor", "BottomRightColor"});
+  const Keys canvas = keys({"TabPanelIndex", "TabIndex", "TabStop", "Visible", "HelpTag",
+                            "AutoDeactivate", "Enabled", "UseFocusRing", "AcceptFocus",
+                            "AcceptTabs", "DoubleBuffer", "EraseBackground"});
+  const Keys groupBox =
+      keys({"TabPanelIndex", "TabIndex", "TabStop", "Caption", "Enabled", "Visible", "HelpTag",
+            "AutoDeactivate", "TextFont", "Bold", "Italic", "Underline"});
+  const Keys label =
+      keys({"TabPanelIndex", "TabIndex", "Text", "TextAlign", "TextColor", "Multiline", "Enabled",
+            "Visible", "Selectable", "Transparent", "HelpTag", "AutoDeactivate", "TextFont", "Bold",
+            "Italic", "Underline", "DataSource", "DataField"});
+  const Keys radioButton =
+      keys({"TabPanelIndex", "TabIndex", "TabStop", "Caption", "Enabled", "Visible", "HelpTag",
+            "AutoDeactivate", "TextFont", "Bold", "Italic", "Underline", "Value"});
+  const struct {
+    const char* name;  // "" for the window
+    const Keys& keys;
+  } rows[] = {
+      {"", window},
+      {"Rectangle1", rectangle},
+      {"Rectangle2", rectangle},
+      {"Canvas2", canvas},
+      {"Canvas5", canvas},
+      {"Canvas8", canvas},
+      {"GroupBox1", groupBox},
+      {"StaticText1", label},
+      {"RadioButton1", radioButton},
+      {"RadioButton2", radioButton},
+      {"RadioButton3", radioButton},
+      {"StaticText2", label},
+      {"StaticText3", label},
+      {"Rectangle3", rectangle},
+      {"Canvas1", canvas},
+      {"Rectangle4", rectangle},
+      {"Canvas4", canvas},
+      {"Rectangle5", rectangle},
+      {"Canvas7", canvas},
+      {"Rectangle6", rectangle},
+      {"Canvas3", canvas},
+      {"Rectangle7", rectangle},
+      {"Canvas6", canvas},
+      {"Rectangle8", rectangle},
+      {"Canvas9", canvas},
+      {"Canvas10", canvas},
+      {"StaticText4", label},
+      {"StaticText5", label},
+      {"StaticText6", label},
+  };
+  struct Applied {
+    std::string name;
+    Keys keys;
+  };
+  std::vector<Applied> applied;
+  rt::testing::OnSetProperties([&](const rt::Object& target, const std::string& bytes) {
+    if (dynamic_cast<const rt::Timer*>(&target)) return;  // their own test, above
+    const auto* control = dynamic_cast<const rt::Control*>(&target);
+    if (!control && !dynamic_cast<const rt::Window*>(&target)) return;
+    Applied list{control ? control->Name() : "", {}};
+    for (const rt::PropertyEntry& entry : rt::ReadPropertyList(bytes, target))
+      list.keys.push_back(entry.key);
+    applied.push_back(list);
+  });
+  rt::RuntimeNewObject<Window1BeforeOpen>()->Constructor();
+  rt::testing::OnSetProperties(nullptr);
+
+  ASSERT_EQ(applied.size(), std::size(rows));
+  for (size_t i = 0; i < applied.size(); ++i) {
+    SCOPED_TRACE(*rows[i].name ? rows[i].name : "the window");
+    EXPECT_EQ(applied[i].name, rows[i].name);
+    EXPECT_EQ(applied[i].keys, rows[i].keys);
   }
 }
 

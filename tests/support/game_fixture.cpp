@@ -49,9 +49,9 @@ void Put16(QByteArray& out, uint16_t v) {
 
 }  // namespace
 
-void WriteWav(const std::string& path, int32_t ms) {
-  // 8000 Hz, mono, 16 bit: 16 bytes a millisecond.
-  const uint32_t rate = 8000, bytes = static_cast<uint32_t>(ms) * 16;
+void WriteWav(const std::string& path, int32_t ms, uint32_t rate) {
+  const uint32_t frames = static_cast<uint32_t>(static_cast<int64_t>(ms) * rate / 1000);
+  const uint32_t bytes = frames * 2;
   QByteArray wav("RIFF");
   Put32(wav, 36 + bytes);
   wav.append("WAVEfmt ");

@@ -36,9 +36,10 @@ const std::vector<std::string>& SoundFiles();
 
 // Writes the sixteen files into `folder`: symbols 70 x 63, handles 43 x 150.
 void WriteMediaFiles(const std::string& folder, const SoundLengths& lengths = {});
-// A JPEG of w x h in one colour; a PCM WAV of `ms` of silence.
+// A JPEG of w x h in one colour; a PCM WAV (mono, 16 bit) of `ms` of
+// silence at `rate` frames a second.
 void WriteJpeg(const std::string& path, int w, int h, uint32_t rgb);
-void WriteWav(const std::string& path, int32_t ms);
+void WriteWav(const std::string& path, int32_t ms, uint32_t rate = 8000);
 
 // The file a picture was opened from ("7.jpg"), or "" for nil.
 std::string FileOf(const rt::Ref<rt::Picture>& picture);

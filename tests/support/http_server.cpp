@@ -60,12 +60,15 @@ std::unique_ptr<HttpServer> HttpServer::Start(const std::vector<std::string>& op
   server->process_ = std::make_unique<QProcess>();
   server->process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
   server->process_->start(QStringLiteral("python3"), arguments);
-  if (!server->process_->waitForStarted(10000)) {
+  // Roomy: Python starts slowly on a loaded machine; these only end a
+  // server that never starts.
+  constexpr int kStartMs = 60000;
+  if (!server->process_->waitForStarted(kStartMs)) {
     std::fprintf(stderr, "HttpServer: python3 did not start\n");
     return nullptr;
   }
   QByteArray line;
-  while (!line.contains('\n') && server->process_->waitForReadyRead(10000)) {
+  while (!line.contains('\n') && server->process_->waitForReadyRead(kStartMs)) {
     line += server->process_->readAllStandardOutput();
   }
   bool ok = false;

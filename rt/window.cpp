@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
@@ -82,6 +83,45 @@ void TopWidget::closeEvent(QCloseEvent* event) {
 void ContentWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (resized) resized(event->size());
+}
+
+namespace {
+bool IsLight(const QColor& c) {
+  return c.lightness() >= 128;
+}
+}  // namespace
+
+QPalette PaletteForFace(const QColor& face, const QPalette& desktop) {
+  const bool light = IsLight(face);
+  // A dark scheme keeps the white face (the window's own colour) but would
+  // give its controls white captions and dark indicator discs on it.
+  const bool readable = IsLight(desktop.color(QPalette::Window)) == light &&
+                        IsLight(desktop.color(QPalette::Base)) == light &&
+                        IsLight(desktop.color(QPalette::WindowText)) != light &&
+                        IsLight(desktop.color(QPalette::Text)) != light &&
+                        IsLight(desktop.color(QPalette::ButtonText)) !=
+                            IsLight(desktop.color(QPalette::Button));
+  QPalette palette = desktop;
+  if (!readable) {
+    palette = QApplication::style()->standardPalette();
+    // Qt derives every role from the two colours, texts of the other lightness.
+    if (IsLight(palette.color(QPalette::Window)) != light ||
+        IsLight(palette.color(QPalette::WindowText)) == light)
+      palette = QPalette(light ? face.darker(107) : face.lighter(150), face);
+  }
+  palette.setColor(QPalette::Window, face);
+  return palette;
+}
+
+void ContentWidget::SetFace(const QColor& face) {
+  face_ = face;
+  setPalette(PaletteForFace(face, QApplication::palette()));
+}
+
+void ContentWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // The desktop switched its scheme while the window is open.
+  if (event->type() == QEvent::ApplicationPaletteChange) SetFace(face_);
 }
 
 Ref<Window> WindowOfWidget(const QWidget* widget) {
@@ -354,10 +394,7 @@ void Window::SetVisible(bool v) {
 
 void Window::SetBackColor(Color c) {
   backColor_ = c;
-  if (!impl_->content) return;
-  QPalette palette = impl_->content->palette();
-  palette.setColor(QPalette::Window, ToQColor(c));
-  impl_->content->setPalette(palette);
+  if (impl_->content) impl_->content->SetFace(ToQColor(c));
 }
 
 void Window::ApplyProperty(const std::string& key, const PropertyValue& value) {

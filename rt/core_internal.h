@@ -69,8 +69,11 @@ void AbortRequest(HTTPSocket& socket);
 // Puts the bar's top-level menus into a window's QMenuBar; menus appended to
 // the bar later appear there too.
 void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar);
-// Raises the application's EnableMenuItems event through Dispatch.
+// Raises the application's EnableMenuItems event through Dispatch, then
+// shows the application bar's enabling.
 void RunEnableMenuItems();
+// Shows the enabling of every item of a bar (handlers may have come or gone).
+void ShowMenuStates(const Ref<MenuItem>& root);
 
 // --- Keyboard ---------------------------------------------------------------
 // Records a press or release for Keyboard::AsyncKeyDown.

@@ -95,12 +95,12 @@ QPalette PaletteForFace(const QColor& face, const QPalette& desktop) {
   const bool light = IsLight(face);
   // A dark scheme keeps the white face (the window's own colour) but would
   // give its controls white captions and dark indicator discs on it.
-  const bool readable = IsLight(desktop.color(QPalette::Window)) == light &&
-                        IsLight(desktop.color(QPalette::Base)) == light &&
-                        IsLight(desktop.color(QPalette::WindowText)) != light &&
-                        IsLight(desktop.color(QPalette::Text)) != light &&
-                        IsLight(desktop.color(QPalette::ButtonText)) !=
-                            IsLight(desktop.color(QPalette::Button));
+  const bool readable =
+      IsLight(desktop.color(QPalette::Window)) == light &&
+      IsLight(desktop.color(QPalette::Base)) == light &&
+      IsLight(desktop.color(QPalette::WindowText)) != light &&
+      IsLight(desktop.color(QPalette::Text)) != light &&
+      IsLight(desktop.color(QPalette::ButtonText)) != IsLight(desktop.color(QPalette::Button));
   QPalette palette = desktop;
   if (!readable) {
     palette = QApplication::style()->standardPalette();

@@ -13,6 +13,7 @@
 class QApplication;
 class QEventLoop;
 class QFont;
+class QIcon;
 class QKeyEvent;
 class QMenuBar;
 class QString;
@@ -46,6 +47,10 @@ Hooks& CurrentHooks();
 QApplication* MakeApplication(int& argc, char** argv);
 // Routes keys through an event filter when the QApplication is not ours.
 void RouteKeysOf(QApplication* app);
+// The application's icon (null when none was built in).
+const QIcon& AppIcon();
+// Gives the application its icon and the name of its desktop entry.
+void ShowDesktopIdentity();
 // Every nested loop the runtime runs (modal windows), so Quit ends them all.
 void PushLoop(QEventLoop* loop);
 void PopLoop(QEventLoop* loop);

@@ -165,6 +165,7 @@ void RuntimeInit(int& argc, char** argv) {
   core::RouteKeysOf(qApp);
   QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
   QApplication::setApplicationName(QStringLiteral("Jolvane"));
+  core::ShowDesktopIdentity();
 }
 
 // --- Class records -------------------------------------------------------------

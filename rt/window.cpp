@@ -2,6 +2,8 @@
 // loops and closing.
 #include "rt/window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -68,9 +70,34 @@ QColor ToQColor(Color c) {
 }  // namespace
 
 namespace core {
+namespace {
+
+// A window's frame to assistive technology: a plain top-level QWidget would
+// be a "filler"; ours is a window, or a dialog while it is modal, named by
+// its title.
+class TopAccessible : public QAccessibleWidget {
+ public:
+  explicit TopAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+  QAccessible::Role role() const override {
+    return widget()->isModal() ? QAccessible::Dialog : QAccessible::Window;
+  }
+};
+
+QAccessibleInterface* TopAccessibleFor(const QString&, QObject* object) {
+  if (auto* w = dynamic_cast<TopWidget*>(object)) return new TopAccessible(w);
+  return nullptr;
+}
+
+}  // namespace
 
 TopWidget::TopWidget(std::weak_ptr<Window> owner)
-    : QWidget(nullptr, Qt::Window), owner_(std::move(owner)) {}
+    : QWidget(nullptr, Qt::Window), owner_(std::move(owner)) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(TopAccessibleFor);
+    return true;
+  }();
+  (void)accessible;
+}
 
 void TopWidget::closeEvent(QCloseEvent* event) {
   // The runtime closes the window itself, so that the close box and
@@ -175,6 +202,7 @@ void WindowAccess::EnsureWidgets(Window& w) {
     raw->height_ = size.height();
   };
   I.top->setWindowTitle(QString::fromStdString(w.title_));
+  I.top->setWindowIcon(core::AppIcon());  // also where the application is not ours
   w.SetBackColor(w.backColor_);
   w.SetWidth(w.width_);
   if (w.menuBar_) w.SetMenuBar(w.menuBar_);

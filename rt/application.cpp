@@ -25,6 +25,7 @@ Application::~Application() = default;
 void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
   if (handlers_.find(itemName) == handlers_.end()) handlerOrder_.push_back(itemName);
   handlers_[itemName] = std::move(handler);
+  core::ShowMenuStates(menuBar_);  // the item it reaches now shows enabled
 }
 
 std::function<bool()> Application::MenuHandler(const std::string& itemName) const {
@@ -54,6 +55,7 @@ std::string Application::LongVersion() const {
 
 void RuntimeRegisterAppObject(const Ref<Application>& app) {
   AppObject() = app;
+  if (app) core::ShowMenuStates(app->MenuBar());
 }
 
 Ref<Application> GetAppObject() {

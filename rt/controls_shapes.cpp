@@ -1,8 +1,12 @@
 // Rectangle, Canvas and GroupBox: the controls that draw shapes and pictures.
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QWidget>
@@ -39,11 +43,28 @@ class RectangleWidget : public QWidget {
   }
 };
 
+void InstallCanvasAccessibility();
+
 class CanvasWidget : public QWidget {
  public:
   CanvasWidget(QWidget* parent, std::weak_ptr<Canvas> owner)
       : QWidget(parent), owner_(std::move(owner)) {
     setFocusPolicy(Qt::NoFocus);  // a key press never lands on a canvas
+    InstallCanvasAccessibility();
+  }
+
+  // Whether a press reaches a handler: a screen reader offers it as a button.
+  bool Pressable() const {
+    std::shared_ptr<Canvas> canvas = owner_.lock();
+    return canvas && canvas->MouseDown.IsBound();
+  }
+  // A press at `at`, by the mouse or by assistive technology: one path, so
+  // the handler applies its own rules whatever the press came from.
+  void Press(QPoint at) {
+    std::shared_ptr<Canvas> canvas = owner_.lock();
+    if (!canvas) return;
+    Ref<Canvas> ref(canvas);
+    Dispatch([ref, at] { ref->MouseDown.Raise(ref, at.x(), at.y()); });
   }
 
  protected:
@@ -55,17 +76,62 @@ class CanvasWidget : public QWidget {
     QPainter p(this);
     p.drawPixmap(0, 0, picture->pixmap());
   }
-  void mousePressEvent(QMouseEvent* event) override {
-    std::shared_ptr<Canvas> canvas = owner_.lock();
-    if (!canvas) return;
-    const QPoint at = event->position().toPoint();
-    Ref<Canvas> ref(canvas);
-    Dispatch([ref, at] { ref->MouseDown.Raise(ref, at.x(), at.y()); });
-  }
+  void mousePressEvent(QMouseEvent* event) override { Press(event->position().toPoint()); }
 
  private:
   std::weak_ptr<Canvas> owner_;
 };
+
+// A canvas to assistive technology: a picture named after what it shows, or
+// a button when it takes presses (the pull handle), whose press action is
+// a click in its middle.
+class CanvasAccessible : public QAccessibleWidget {
+ public:
+  explicit CanvasAccessible(CanvasWidget* w)
+      : QAccessibleWidget(w, w->Pressable() ? QAccessible::Button : QAccessible::Graphic) {}
+
+  QAccessible::Role role() const override {
+    return canvas()->Pressable() ? QAccessible::Button : QAccessible::Graphic;
+  }
+  QStringList actionNames() const override {
+    if (!canvas()->Pressable()) return {};
+    return {pressAction()};
+  }
+  void doAction(const QString& name) override {
+    CanvasWidget* w = canvas();
+    // What a mouse could not press, no action presses.
+    if (name != pressAction() || !w->Pressable() || !w->isEnabled() || !w->isVisible()) return;
+    w->Press(w->rect().center());
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  CanvasWidget* canvas() const { return static_cast<CanvasWidget*>(widget()); }
+};
+
+QAccessibleInterface* CanvasAccessibleFor(const QString&, QObject* object) {
+  if (auto* w = dynamic_cast<CanvasWidget*>(object)) return new CanvasAccessible(w);
+  return nullptr;
+}
+
+void InstallCanvasAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(CanvasAccessibleFor);
+    return true;
+  }();
+  (void)installed;
+}
+
+// A picture's name for a screen reader: its file name without the extension
+// and a trailing "-1" or the like, words apart: "7", "Star", "Handle Up".
+QString SpokenName(const Ref<Picture>& picture) {
+  if (!picture || picture->SourcePath().empty()) return {};
+  QString name = QFileInfo(QString::fromStdString(picture->SourcePath())).completeBaseName();
+  static const QRegularExpression number(QStringLiteral("[-_ ]*\\d+$"));
+  static const QRegularExpression joint(QStringLiteral("(?<=[a-z])(?=[A-Z])|[-_]+"));
+  if (const QString stripped = QString(name).remove(number); !stripped.isEmpty()) name = stripped;
+  return name.split(joint, Qt::SkipEmptyParts).join(QLatin1Char(' '));
+}
 
 template <class T>
 std::weak_ptr<T> WeakSelf(T* self) {
@@ -142,12 +208,17 @@ void Rectangle::ApplyProperty(const std::string& key, const PropertyValue& value
 // --- Canvas -------------------------------------------------------------------------
 
 QWidget* Canvas::MakeWidget(QWidget* parent) {
-  return new CanvasWidget(parent, WeakSelf(this));
+  auto* w = new CanvasWidget(parent, WeakSelf(this));
+  w->setAccessibleName(SpokenName(backdrop_));
+  return w;
 }
 
 void Canvas::SetBackdrop(const Ref<Picture>& picture) {
   backdrop_ = picture;
-  if (QWidget* w = widget()) w->update();
+  if (QWidget* w = widget()) {
+    w->setAccessibleName(SpokenName(picture));  // a screen reader hears the change
+    w->update();
+  }
 }
 
 void Canvas::ApplyProperty(const std::string& key, const PropertyValue& value) {

@@ -13,6 +13,7 @@
 class QApplication;
 class QEventLoop;
 class QFont;
+class QIcon;
 class QKeyEvent;
 class QMenuBar;
 class QString;
@@ -46,6 +47,10 @@ Hooks& CurrentHooks();
 QApplication* MakeApplication(int& argc, char** argv);
 // Routes keys through an event filter when the QApplication is not ours.
 void RouteKeysOf(QApplication* app);
+// The application's icon (null when none was built in).
+const QIcon& AppIcon();
+// Gives the application its icon and the name of its desktop entry.
+void ShowDesktopIdentity();
 // Every nested loop the runtime runs (modal windows), so Quit ends them all.
 void PushLoop(QEventLoop* loop);
 void PopLoop(QEventLoop* loop);
@@ -69,8 +74,11 @@ void AbortRequest(HTTPSocket& socket);
 // Puts the bar's top-level menus into a window's QMenuBar; menus appended to
 // the bar later appear there too.
 void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar);
-// Raises the application's EnableMenuItems event through Dispatch.
+// Raises the application's EnableMenuItems event through Dispatch, then
+// shows the application bar's enabling.
 void RunEnableMenuItems();
+// Shows the enabling of every item of a bar (handlers may have come or gone).
+void ShowMenuStates(const Ref<MenuItem>& root);
 
 // --- Keyboard ---------------------------------------------------------------
 // Records a press or release for Keyboard::AsyncKeyDown.

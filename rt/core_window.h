@@ -2,6 +2,8 @@
 // controls live in, and the runtime's access to the window's hooks.
 #pragma once
 
+#include <QColor>
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -36,10 +38,22 @@ class ContentWidget : public QWidget {
   QSize sizeHint() const override { return wanted; }
   QSize wanted{100, 100};
   std::function<void(QSize)> resized;
+  // Paints the area in a fixed colour, with a palette whose texts and
+  // indicators stay readable on it whatever the desktop's colour scheme.
+  void SetFace(const QColor& face);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QColor face_{Qt::white};
 };
+
+// The palette for controls drawn on `face`: the desktop's own where its
+// texts read on that colour (a light scheme on a light face), else a
+// standard one of the face's lightness.
+QPalette PaletteForFace(const QColor& face, const QPalette& desktop);
 
 }  // namespace rt::core
 

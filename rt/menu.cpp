@@ -62,12 +62,19 @@ namespace core {
 
 void RunEnableMenuItems() {
   Ref<Application> app = GetAppObject();
-  if (app) Dispatch([app] { app->EnableMenuItems(); });
+  if (!app) return;
+  Dispatch([app] { app->EnableMenuItems(); });
+  ShowMenuStates(app->MenuBar());
+}
+
+void ShowMenuStates(const Ref<MenuItem>& root) {
+  if (root) root->ShowState();
 }
 
 void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar) {
   for (int i = 0; i < root->Count(); ++i) bar->addAction(root->Item(i)->action());
   MenuAccess::AddBar(*root, bar);
+  root->ShowState();
 }
 
 }  // namespace core
@@ -84,10 +91,9 @@ QAction* MenuItem::action() const {
   if (I.action) return I.action;
   auto* action = new QAction();
   I.action = action;
-  action->setText(QString::fromStdString(text_));
-  action->setSeparator(IsSeparator());
+  ShowText(action, text_);
   action->setShortcut(ShortcutOf(shortcut_));
-  action->setEnabled(enabled_);
+  action->setEnabled(Shown());
   action->setCheckable(checked_);
   action->setChecked(checked_);
   std::weak_ptr<MenuItem> weak;
@@ -102,14 +108,51 @@ QAction* MenuItem::action() const {
     Dispatch([ref] { RunCommand(*ref); });
   });
   if (!children_.empty()) {
-    auto* menu = new QMenu();
-    I.menu = menu;
-    menu->setTitle(action->text());
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [] { core::RunEnableMenuItems(); });
-    for (const Ref<MenuItem>& child : children_) menu->addAction(child->action());
-    action->setMenu(menu);
+    MakeMenu();
+    for (const Ref<MenuItem>& child : children_) I.menu->addAction(child->action());
   }
   return action;
+}
+
+void MenuItem::MakeMenu() const {
+  Impl& I = *impl_;
+  auto* menu = new QMenu();
+  I.menu = menu;
+  menu->setTitle(I.action->text());
+  std::weak_ptr<const Object> weak = weak_from_this();
+  QObject::connect(menu, &QMenu::aboutToShow, menu, [weak] {
+    core::RunEnableMenuItems();
+    // Also for a bar that is not the application's.
+    if (auto self = std::static_pointer_cast<const MenuItem>(weak.lock()))
+      for (const Ref<MenuItem>& child : self->children_) child->ShowState();
+  });
+  I.action->setMenu(menu);
+}
+
+bool MenuItem::HasCommand() const {
+  if (!children_.empty() || IsSeparator()) return true;  // a menu opens; a separator is a line
+  if (Ref<Application> app = GetAppObject())
+    if (app->MenuHandler(name_)) return true;
+  return dynamic_cast<const QuitMenuItem*>(this) != nullptr;
+}
+
+bool MenuItem::Shown() const {
+  // An auto-enabled item that nothing acts on (no handler reaches it and the
+  // program never enabled it itself) shows disabled, as desktop programs
+  // show an Edit menu with nothing to edit.
+  return enabled_ && (!autoEnable_ || enabledByProgram_ || HasCommand());
+}
+
+void MenuItem::ShowState() const {
+  if (QAction* a = impl_->action) a->setEnabled(Shown());
+  for (const Ref<MenuItem>& child : children_) child->ShowState();
+}
+
+void MenuItem::ShowText(QAction* action, const std::string& text) {
+  // A separator is a line: no text to draw beside it or to read out.
+  const bool separator = text == "-";
+  action->setText(separator ? QString() : QString::fromStdString(text));
+  action->setSeparator(separator);
 }
 
 void MenuItem::SetName(const std::string& name) {
@@ -119,8 +162,8 @@ void MenuItem::SetName(const std::string& name) {
 void MenuItem::SetText(const std::string& text) {
   text_ = text;
   if (QAction* a = impl_->action) {
-    a->setText(QString::fromStdString(text));
-    a->setSeparator(IsSeparator());
+    ShowText(a, text);
+    a->setEnabled(Shown());
   }
   if (QMenu* m = impl_->menu) m->setTitle(QString::fromStdString(text));
 }
@@ -141,7 +184,13 @@ void MenuItem::SetChecked(bool c) {
 
 void MenuItem::SetEnabled(bool e) {
   enabled_ = e;
-  if (QAction* a = impl_->action) a->setEnabled(e);
+  enabledByProgram_ = e;
+  if (QAction* a = impl_->action) a->setEnabled(Shown());
+}
+
+void MenuItem::SetAutoEnable(bool a) {
+  autoEnable_ = a;
+  if (QAction* action = impl_->action) action->setEnabled(Shown());
 }
 
 void MenuItem::Append(const Ref<MenuItem>& child) {
@@ -149,14 +198,9 @@ void MenuItem::Append(const Ref<MenuItem>& child) {
   children_.push_back(child);
   Impl& I = *impl_;
   if (I.action) {
-    if (!I.menu) {
-      auto* menu = new QMenu();
-      I.menu = menu;
-      menu->setTitle(I.action->text());
-      QObject::connect(menu, &QMenu::aboutToShow, menu, [] { core::RunEnableMenuItems(); });
-      I.action->setMenu(menu);
-    }
+    if (!I.menu) MakeMenu();
     I.menu->addAction(child->action());
+    I.action->setEnabled(Shown());
   }
   for (const QPointer<QMenuBar>& bar : I.bars)
     if (bar) bar->addAction(child->action());

@@ -35,9 +35,12 @@ class MenuItem : public Object {
   const std::string& KeyboardShortcut() const { return shortcut_; }
   void SetKeyboardShortcut(const std::string& shortcut);
   bool AutoEnable() const { return autoEnable_; }
-  void SetAutoEnable(bool a) { autoEnable_ = a; }
+  // An auto-enabled item that no command reaches shows disabled.
+  void SetAutoEnable(bool a);
   bool Checked() const { return checked_; }
   void SetChecked(bool c);
+  // The item's own state; what the menu shows also asks whether a command
+  // reaches the item (AutoEnable).
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool e);
   // Enables the item for the menu showing about to happen.
@@ -59,13 +62,21 @@ class MenuItem : public Object {
 
   // The item's action, shared by every window that shows the bar.
   QAction* action() const;
+  // Brings the enabling that this item and those below it show up to date.
+  void ShowState() const;
 
  private:
   friend struct MenuAccess;  // the runtime's windows attach their bars
+  void MakeMenu() const;
+  // A handler bound to its name, a menu to open or the Quit item's own quit.
+  bool HasCommand() const;
+  bool Shown() const;
+  static void ShowText(QAction* action, const std::string& text);
   struct Impl;
   std::unique_ptr<Impl> impl_;
   std::string name_, text_, shortcut_;
   bool autoEnable_ = false, checked_ = false, enabled_ = true;
+  bool enabledByProgram_ = false;  // SetEnabled(true) or Enable() was called
   std::vector<Ref<MenuItem>> children_;
 };
 

@@ -3,14 +3,17 @@
 #include "rt/runtime.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QEventLoop>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "rt/application.h"
@@ -61,15 +64,100 @@ std::thread StartFontconfig() {
   return std::thread([init] { init(); });
 }
 
+bool Set(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+bool WaylandSocketAt(const char* name) {
+  const char* dir = std::getenv("XDG_RUNTIME_DIR");
+  return dir && *dir && access((std::string(dir) + "/" + name).c_str(), F_OK) == 0;
+}
+
+// Whether the platform Qt will pick has a display to talk to. Qt's window
+// system plugins abort the process (SIGABRT, a core dump on many systems)
+// when they find none; only X11 and Wayland are judged here, any other
+// platform (offscreen, a frame buffer) is left to Qt.
+bool DisplayReachable() {
+  const bool x11 = Set("DISPLAY");
+  // Without WAYLAND_DISPLAY, Qt's Wayland client tries the socket "wayland-0".
+  const bool wayland = Set("WAYLAND_DISPLAY") || WaylandSocketAt("wayland-0");
+  const char* platforms = std::getenv("QT_QPA_PLATFORM");
+  if (!platforms || !*platforms) return x11 || Set("WAYLAND_DISPLAY");
+  // A list such as "wayland;xcb", each name maybe with ":options".
+  const QList<QByteArray> names = QByteArray(platforms).split(';');
+  for (const QByteArray& entry : names) {
+    const QByteArray name = entry.split(':').first().trimmed();
+    if (name == "xcb") {
+      if (x11) return true;
+    } else if (name.startsWith("wayland")) {
+      if (wayland) return true;
+    } else if (!name.isEmpty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+const char* EnvOrNone(const char* name) {
+  return Set(name) ? std::getenv(name) : "unset";
+}
+
+void NoDisplay() {
+  std::fprintf(stderr, "Jolvane: could not open a display (DISPLAY %s, WAYLAND_DISPLAY %s)\n",
+               EnvOrNone("DISPLAY"), EnvOrNone("WAYLAND_DISPLAY"));
+  std::fflush(stderr);
+}
+
+// Messages of the application's construction: kept back, and dropped when
+// the window system fails (Qt's own advice there is to reinstall).
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category, text;
+};
+std::vector<HeldMessage>* g_held = nullptr;
+std::mutex g_heldLock;  // the display connection has a reader thread of its own
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    // A display is named but cannot be reached (no server there, refused).
+    NoDisplay();
+    _exit(1);  // a half-made application: nothing to release
+  }
+  const std::lock_guard<std::mutex> lock(g_heldLock);
+  if (g_held)
+    g_held->push_back({type, QByteArray(context.category ? context.category : ""), text.toUtf8()});
+}
+
+void MakeApplicationOnADisplay(int& argc, char** argv) {
+  std::vector<HeldMessage> held;
+  g_held = &held;
+  const QtMessageHandler previous = qInstallMessageHandler(HoldMessage);
+  core::MakeApplication(argc, argv);
+  qInstallMessageHandler(previous);
+  {
+    const std::lock_guard<std::mutex> lock(g_heldLock);
+    g_held = nullptr;
+  }
+  for (const HeldMessage& m : held) {
+    const QMessageLogContext context(nullptr, 0, nullptr, m.category.constData());
+    if (previous) previous(m.type, context, QString::fromUtf8(m.text));
+  }
+}
+
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
   if (!QApplication::instance()) {
+    if (!DisplayReachable()) {
+      NoDisplay();
+      std::exit(1);
+    }
     std::thread fontconfig = StartFontconfig();
     if (argc > 0 && argv) {
-      core::MakeApplication(argc, argv);
+      MakeApplicationOnADisplay(argc, argv);
     } else {
-      core::MakeApplication(g_argc, g_argv);
+      MakeApplicationOnADisplay(g_argc, g_argv);
     }
     // Before any font is used: the configuration is made once, not twice.
     if (fontconfig.joinable()) fontconfig.join();
@@ -77,6 +165,7 @@ void RuntimeInit(int& argc, char** argv) {
   core::RouteKeysOf(qApp);
   QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
   QApplication::setApplicationName(QStringLiteral("Jolvane"));
+  core::ShowDesktopIdentity();
 }
 
 // --- Class records -------------------------------------------------------------

@@ -2,6 +2,8 @@
 // loops and closing.
 #include "rt/window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -9,6 +11,7 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
@@ -67,9 +70,34 @@ QColor ToQColor(Color c) {
 }  // namespace
 
 namespace core {
+namespace {
+
+// A window's frame to assistive technology: a plain top-level QWidget would
+// be a "filler"; ours is a window, or a dialog while it is modal, named by
+// its title.
+class TopAccessible : public QAccessibleWidget {
+ public:
+  explicit TopAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+  QAccessible::Role role() const override {
+    return widget()->isModal() ? QAccessible::Dialog : QAccessible::Window;
+  }
+};
+
+QAccessibleInterface* TopAccessibleFor(const QString&, QObject* object) {
+  if (auto* w = dynamic_cast<TopWidget*>(object)) return new TopAccessible(w);
+  return nullptr;
+}
+
+}  // namespace
 
 TopWidget::TopWidget(std::weak_ptr<Window> owner)
-    : QWidget(nullptr, Qt::Window), owner_(std::move(owner)) {}
+    : QWidget(nullptr, Qt::Window), owner_(std::move(owner)) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(TopAccessibleFor);
+    return true;
+  }();
+  (void)accessible;
+}
 
 void TopWidget::closeEvent(QCloseEvent* event) {
   // The runtime closes the window itself, so that the close box and
@@ -82,6 +110,45 @@ void TopWidget::closeEvent(QCloseEvent* event) {
 void ContentWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (resized) resized(event->size());
+}
+
+namespace {
+bool IsLight(const QColor& c) {
+  return c.lightness() >= 128;
+}
+}  // namespace
+
+QPalette PaletteForFace(const QColor& face, const QPalette& desktop) {
+  const bool light = IsLight(face);
+  // A dark scheme keeps the white face (the window's own colour) but would
+  // give its controls white captions and dark indicator discs on it.
+  const bool readable =
+      IsLight(desktop.color(QPalette::Window)) == light &&
+      IsLight(desktop.color(QPalette::Base)) == light &&
+      IsLight(desktop.color(QPalette::WindowText)) != light &&
+      IsLight(desktop.color(QPalette::Text)) != light &&
+      IsLight(desktop.color(QPalette::ButtonText)) != IsLight(desktop.color(QPalette::Button));
+  QPalette palette = desktop;
+  if (!readable) {
+    palette = QApplication::style()->standardPalette();
+    // Qt derives every role from the two colours, texts of the other lightness.
+    if (IsLight(palette.color(QPalette::Window)) != light ||
+        IsLight(palette.color(QPalette::WindowText)) == light)
+      palette = QPalette(light ? face.darker(107) : face.lighter(150), face);
+  }
+  palette.setColor(QPalette::Window, face);
+  return palette;
+}
+
+void ContentWidget::SetFace(const QColor& face) {
+  face_ = face;
+  setPalette(PaletteForFace(face, QApplication::palette()));
+}
+
+void ContentWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // The desktop switched its scheme while the window is open.
+  if (event->type() == QEvent::ApplicationPaletteChange) SetFace(face_);
 }
 
 Ref<Window> WindowOfWidget(const QWidget* widget) {
@@ -135,6 +202,7 @@ void WindowAccess::EnsureWidgets(Window& w) {
     raw->height_ = size.height();
   };
   I.top->setWindowTitle(QString::fromStdString(w.title_));
+  I.top->setWindowIcon(core::AppIcon());  // also where the application is not ours
   w.SetBackColor(w.backColor_);
   w.SetWidth(w.width_);
   if (w.menuBar_) w.SetMenuBar(w.menuBar_);
@@ -354,10 +422,7 @@ void Window::SetVisible(bool v) {
 
 void Window::SetBackColor(Color c) {
   backColor_ = c;
-  if (!impl_->content) return;
-  QPalette palette = impl_->content->palette();
-  palette.setColor(QPalette::Window, ToQColor(c));
-  impl_->content->setPalette(palette);
+  if (impl_->content) impl_->content->SetFace(ToQColor(c));
 }
 
 void Window::ApplyProperty(const std::string& key, const PropertyValue& value) {

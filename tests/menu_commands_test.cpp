@@ -1,5 +1,7 @@
 // The game's menu commands: the Sound menu's switch and check marks and their
 // effect on the next sound, the ATM item's enabling and the refill.
+#include <QAction>
+#include <QMenu>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,37 @@ class MenuCommands : public game_test::GameFixture {
     EXPECT_EQ(SoundSoundOff()->Checked(), !on);
   }
 };
+
+// The Edit items have no command in the program: they show disabled. Every
+// item that has one shows enabled, the ATM item as the bankroll says.
+TEST_F(MenuCommands, OnlyItemsWithACommandShowEnabled) {
+  const struct {
+    const char* item;
+    bool atTwenty, atZero;
+  } rows[] = {
+      {"FileQuit", true, true},          {"EditUndo", false, false},
+      {"EditCut", false, false},         {"EditCopy", false, false},
+      {"EditPaste", false, false},       {"EditClear", false, false},
+      {"SoundSoundOn", true, true},      {"SoundSoundOff", true, true},
+      {"ATMAdd20Tokens", false, true},   {"CheckforUpdateCheckNow", true, true},
+      {"AppleAboutJolvane", true, true},
+  };
+  rt::Ref<rt::MenuBar> bar = App::Instance()->MenuBar();
+  for (const char* menu : {"FileMenu", "EditMenu", "SoundMenu", "ATMMenu", "CheckforUpdateMenu"})
+    EXPECT_TRUE(bar->Child(menu)->action()->isEnabled()) << menu;
+  for (int32_t bankroll : {20, 0}) {
+    Module1::Bankroll = bankroll;
+    QMenu* atm = bar->Child("ATMMenu")->action()->menu();
+    atm->popup(QPoint(10, 10));  // opening a menu runs EnableMenuItems
+    atm->hide();
+    for (const auto& row : rows) {
+      SCOPED_TRACE(std::string(row.item) + " at " + std::to_string(bankroll));
+      EXPECT_EQ(bar->Lookup(row.item)->action()->isEnabled(),
+                bankroll == 20 ? row.atTwenty : row.atZero);
+    }
+  }
+  EXPECT_FALSE(ChooseMenu("EditCopy"));
+}
 
 TEST_F(MenuCommands, StartUpChecksSoundOn) {
   ExpectSound(true);

@@ -2,6 +2,7 @@
 // and the game window, and the items found by name through the accessors.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <functional>
 #include <string>
 #include <typeinfo>
@@ -88,6 +89,9 @@ TEST_F(MenuBarTree, HoldsTheFiveMenusAndTwelveItemsAsStored) {
   rt::Ref<MenuBar1> bar = MenuBar1::Instance();
   ExpectItems(bar, kTree);
   EXPECT_TRUE(bar->Lookup("UntitledMenu0")->IsSeparator());
+  // Drawn and announced as a bare line: no "-" beside it.
+  EXPECT_TRUE(bar->Lookup("UntitledMenu0")->action()->isSeparator());
+  EXPECT_TRUE(bar->Lookup("UntitledMenu0")->action()->text().isEmpty());
 }
 
 TEST_F(MenuBarTree, IsBuiltOnceAndSharedByTheApplicationAndTheGameWindow) {

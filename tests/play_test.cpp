@@ -2,6 +2,7 @@
 // handle and space bar with their guards, the click and its wait, the spin's
 // timing, the wager buttons and the lowering of a wager above the bankroll.
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QTest>
 #include <QWidget>
 #include <array>
@@ -219,6 +220,51 @@ TEST_F(Play, DuringASpinHandleSpaceBarAndWagerButtonsDoNothing) {
   ClickHandle();
   EXPECT_EQ(Module1::Wager, 10);
   EXPECT_TRUE(MsgBoxes().empty());
+}
+
+// A screen reader hears the game window and the pictures, and its press on
+// the handle takes the click's path: in idle it pulls, during a spin it does
+// nothing, as a click.
+TEST_F(Play, AScreenReaderHearsTheReelsAndItsPressOnTheHandlePullsAsAClick) {
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(W().widget());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->role(), QAccessible::Window);
+  EXPECT_EQ(window->text(QAccessible::Name).toStdString(), "Jolvane");
+  QAccessibleInterface* handle = QAccessible::queryAccessibleInterface(W().Canvas10()->widget());
+  ASSERT_NE(handle, nullptr);
+  EXPECT_EQ(handle->role(), QAccessible::Button);
+  auto name = [](QAccessibleInterface* i) { return i->text(QAccessible::Name).toStdString(); };
+  EXPECT_EQ(name(handle), "Handle Up");
+  QAccessibleActionInterface* actions = handle->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  const QString press = QAccessibleActionInterface::pressAction();
+  ASSERT_TRUE(actions->actionNames().contains(press));
+
+  const int64_t t0 = Now();
+  actions->doAction(press);
+  EXPECT_EQ(Now() - t0, lengths.clickMs);  // the click played
+  EXPECT_TRUE(Module1::Pull);
+  EXPECT_EQ(name(handle), "Handle Down");
+  ASSERT_TRUE(AdvanceUntil([] { return Module1::PlayStarted; }, 1000));
+  EXPECT_EQ(name(handle), "Handle Up");
+  Advance(500);
+  const int64_t t = Now();
+  actions->doAction(press);
+  EXPECT_EQ(Now(), t);  // no click played
+  EXPECT_EQ(W().Timer5()->Mode(), rt::Timer::kModeOff);
+  ASSERT_TRUE(AdvanceUntil([] { return !Module1::PlayStarted; }, 10000));
+
+  // Each cell is named after the symbol it shows once the reels stand.
+  const rt::Ref<rt::Canvas> cells[] = {W().Canvas1(), W().Canvas2(), W().Canvas3(),
+                                       W().Canvas4(), W().Canvas5(), W().Canvas6(),
+                                       W().Canvas7(), W().Canvas8(), W().Canvas9()};
+  for (const rt::Ref<rt::Canvas>& cell : cells) {
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(cell->widget());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->role(), QAccessible::Graphic);
+    const std::string file = FileOf(cell->Backdrop());
+    EXPECT_EQ(name(shown), file.substr(0, file.rfind(".jpg")));
+  }
 }
 
 // A player without a mouse: Tab reaches the wager buttons in their order

@@ -135,7 +135,17 @@ TEST_F(MenuTest, TextsKeepTheirMarksAndCmdIsCtrl) {
   EXPECT_EQ(bar->Lookup("FileQuit")->action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
   EXPECT_TRUE(bar->Lookup("SoundSoundOn")->action()->shortcut().isEmpty());
   EXPECT_TRUE(bar->Lookup("UntitledMenu0")->IsSeparator());
+  // A line with no text beside it, and nothing for a screen reader to read.
   EXPECT_TRUE(bar->Lookup("UntitledMenu0")->action()->isSeparator());
+  EXPECT_TRUE(bar->Lookup("UntitledMenu0")->action()->text().isEmpty());
+  Ref<rt::MenuItem> late = Item("Late", "Late");
+  late->action();
+  late->SetText("-");  // made a separator once its action exists
+  EXPECT_TRUE(late->action()->isSeparator());
+  EXPECT_TRUE(late->action()->text().isEmpty());
+  late->SetText("Back");
+  EXPECT_FALSE(late->action()->isSeparator());
+  EXPECT_EQ(late->action()->text(), QString("Back"));
   QMenu* edit = bar->Child("EditMenu")->action()->menu();
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->actions().size(), 3);
@@ -153,6 +163,44 @@ TEST_F(MenuTest, ChoosingRunsEnableMenuItemsFirstThenTheHandlerByName) {
   EXPECT_TRUE(atm->Choose());
   EXPECT_EQ(app->log, (std::vector<std::string>{"enable", "ATMAdd20Tokens"}));
   EXPECT_FALSE(bar->Lookup("EditUndo")->Choose());  // no handler: nothing runs
+}
+
+// An auto-enabled item shows enabled only when something acts on it: a
+// handler bound to its name, the Quit item's quit, a menu to open, or the
+// program's own Enable; its Enabled property stays the program's.
+TEST_F(MenuTest, AutoEnabledItemsThatNothingReachesShowDisabled) {
+  Bind("SoundSoundOn");
+  Bind("ATMAdd20Tokens");
+  Ref<rt::MenuItem> own = Item("OwnItem", "Own");
+  own->SetAutoEnable(false);
+  bar->Child("EditMenu")->Append(own);
+  bar->Lookup("SoundSoundOff")->Enable();  // the program enables it, with no handler
+  BarWindow::bar = bar;
+  auto w = rt::ImplicitInstance<BarWindow>("BarWindow.BarWindow");
+  const struct {
+    const char* item;
+    bool shown;
+  } rows[] = {
+      {"FileMenu", true}, {"FileQuit", true},     {"EditMenu", true},      {"EditUndo", false},
+      {"EditCut", false}, {"SoundSoundOn", true}, {"SoundSoundOff", true}, {"ATMAdd20Tokens", true},
+      {"MoreMenu", true}, {"DeepItem", false},    {"OwnItem", true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.item);
+    Ref<rt::MenuItem> item = bar->Lookup(row.item);
+    EXPECT_TRUE(item->Enabled());
+    EXPECT_EQ(item->action()->isEnabled(), row.shown);
+  }
+  EXPECT_FALSE(bar->Lookup("EditUndo")->Choose());
+  // A handler bound later reaches the item at once.
+  Bind("EditCut");
+  EXPECT_TRUE(bar->Lookup("EditCut")->action()->isEnabled());
+  EXPECT_TRUE(bar->Lookup("EditCut")->Choose());
+  EXPECT_EQ(app->log.back(), "EditCut");
+  // The program's own disabling still wins over a bound handler.
+  app->bankroll = 5;
+  EXPECT_FALSE(bar->Lookup("ATMAdd20Tokens")->Choose());
+  EXPECT_FALSE(bar->Lookup("ATMAdd20Tokens")->action()->isEnabled());
 }
 
 TEST_F(MenuTest, HandlersKeepTheOrderTheyWereBound) {

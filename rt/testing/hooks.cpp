@@ -3,9 +3,9 @@
 // runtime over.
 #include <QCoreApplication>
 
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/runtime.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace rt {
 namespace core {

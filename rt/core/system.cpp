@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <random>
 
-#include "rt/clock_internal.h"
+#include "rt/core/clock.h"
 
 namespace rt {
 

@@ -17,10 +17,10 @@
 #include <thread>
 
 #include "rt/application.h"
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/dialogs.h"
 #include "rt/object.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace rt {
 namespace {

@@ -1,6 +1,6 @@
 // Between rt's sounds and the plugin that makes their noise on Qt
-// Multimedia (rt/sound_plugin.cpp), loaded at the first Play: see
-// rt/core_plugins.h.
+// Multimedia (rt/plugins/sound.cpp), loaded at the first Play: see
+// rt/plugins/loader.h.
 // The program never includes this file.
 #pragma once
 
@@ -24,7 +24,7 @@ void* rt_sound_output();
 namespace rt::core {
 
 inline constexpr int kSoundOutputVersion = 1;
-// The plugin's file and entry (rt/core_plugins.h).
+// The plugin's file and entry (rt/plugins/loader.h).
 inline constexpr char kSoundPluginFile[] = "librt_sound.so";
 inline constexpr char kSoundPluginEntry[] = "rt_sound_output";
 

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "rt/controls.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 #include "rt/window.h"
 
 namespace rt {

@@ -1,4 +1,4 @@
-// Finds and opens rt's plugins (rt/core_plugins.h).
+// Finds and opens rt's plugins (rt/plugins/loader.h).
 #include <dlfcn.h>
 
 #include <QCoreApplication>
@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "rt/core_plugins.h"
+#include "rt/plugins/loader.h"
 
 namespace rt::core {
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "rt/clock_internal.h"
+#include "rt/core/clock.h"
 #include "rt/runtime.h"
 #include "rt/window.h"
 

@@ -1,5 +1,5 @@
 // The HTTP client socket on QNetworkAccessManager, in the HTTP plugin
-// (rt/core_http.h) loaded at the first Get. An answer with any HTTP status
+// (rt/plugins/http.h) loaded at the first Get. An answer with any HTTP status
 // is a page; only a failure of the transfer is an Error. Every transfer is
 // bounded in time and capped in size, so a silent or endless server ends on
 // the error path. The events are raised from a fresh turn of the event
@@ -13,10 +13,10 @@
 #include <cctype>
 #include <cstdio>
 
-#include "rt/clock_internal.h"
-#include "rt/core_http.h"
-#include "rt/core_internal.h"
-#include "rt/core_plugins.h"
+#include "rt/core/clock.h"
+#include "rt/core/internal.h"
+#include "rt/plugins/http.h"
+#include "rt/plugins/loader.h"
 #include "rt/runtime.h"
 #include "rt/window.h"
 

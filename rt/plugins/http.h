@@ -1,6 +1,6 @@
-// Between rt's HTTP socket (rt/http.cpp) and the plugin that makes the
-// transfers on Qt Network (rt/http_plugin.cpp, loaded at the first Get: see
-// rt/core_plugins.h). The program never includes this file.
+// Between rt's HTTP socket (rt/core/http.cpp) and the plugin that makes the
+// transfers on Qt Network (rt/plugins/http.cpp, loaded at the first Get: see
+// rt/plugins/loader.h). The program never includes this file.
 #pragma once
 
 #include <QByteArray>

@@ -12,7 +12,7 @@
 #include <map>
 #include <utility>
 
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/window.h"
 
 namespace rt {

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "rt/clock_internal.h"
+#include "rt/core/clock.h"
 #include "rt/runtime.h"
 
 namespace rt::clock {

@@ -65,7 +65,7 @@ inline constexpr int64_t kMaxWaitMs = 10;
 
 }  // namespace rt::clock
 
-// Values the tests may set (rt/testing.h); the program never changes them.
+// Values the tests may set (rt/testing/driver.h); the program never changes them.
 namespace rt::settings {
 
 inline constexpr int32_t kDefaultHttpTimeoutMs = 20000;

@@ -1,7 +1,7 @@
 // Sounds: the WAV header gives the duration, and the duration alone decides
 // IsPlaying, on the runtime's clock. Qt 6.4's QSoundEffect reports playing
 // for ever where there is no audio device, so it only makes the noise, in
-// real time, from the sound plugin (rt/core_sound.h) loaded at the first
+// real time, from the sound plugin (rt/plugins/sound.h) loaded at the first
 // Play; on the simulated clock QtMultimedia is never touched.
 #include <QFile>
 #include <QFileInfo>
@@ -12,10 +12,10 @@
 #include <functional>
 #include <optional>
 
-#include "rt/clock_internal.h"
-#include "rt/core_plugins.h"
-#include "rt/core_sound.h"
+#include "rt/core/clock.h"
 #include "rt/media.h"
+#include "rt/plugins/loader.h"
+#include "rt/plugins/sound.h"
 
 namespace rt {
 

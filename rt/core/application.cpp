@@ -2,7 +2,7 @@
 // package's version, which the build takes from the project version.
 #include "rt/application.h"
 
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/menu.h"
 
 #ifndef JOLVANE_VERSION_MAJOR

@@ -1,4 +1,4 @@
-// The HTTP plugin (rt/core_http.h): transfers on QNetworkAccessManager. Built
+// The HTTP plugin (rt/plugins/http.h): transfers on QNetworkAccessManager. Built
 // as a module of its own, not part of the rt library.
 #include <QNetworkAccessManager>
 #include <QNetworkProxyFactory>
@@ -6,8 +6,8 @@
 #include <QNetworkRequest>
 #include <QPointer>
 
-#include "rt/core_http.h"
 #include "rt/http.h"
+#include "rt/plugins/http.h"
 
 namespace rt::core {
 namespace {

@@ -34,7 +34,7 @@ std::string DescribeException(std::exception_ptr exception);
 // written to standard error, and shown to the player as one message box.
 void ReportEventError(std::exception_ptr exception);
 
-// The testing hooks' current answers (set through rt/testing.h).
+// The testing hooks' current answers (set through rt/testing/driver.h).
 struct Hooks {
   std::function<void(const std::string&)> msgBox;
   std::function<void(const std::string&)> modal;

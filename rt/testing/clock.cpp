@@ -4,9 +4,9 @@
 #include <QElapsedTimer>
 #include <algorithm>
 
-#include "rt/clock_internal.h"
+#include "rt/core/clock.h"
 #include "rt/runtime.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace rt::testing {
 

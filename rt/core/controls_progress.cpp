@@ -2,7 +2,7 @@
 #include <QProgressBar>
 
 #include "rt/controls.h"
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 
 namespace rt {
 namespace {

@@ -7,8 +7,8 @@
 #include <QRadioButton>
 
 #include "rt/controls.h"
-#include "rt/core_internal.h"
-#include "rt/core_window.h"
+#include "rt/core/internal.h"
+#include "rt/core/window_parts.h"
 #include "rt/runtime.h"
 #include "rt/window.h"
 

@@ -3,7 +3,7 @@
 #include <QPalette>
 
 #include "rt/controls.h"
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 
 namespace rt {
 namespace {

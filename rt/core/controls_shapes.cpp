@@ -12,7 +12,7 @@
 #include <QWidget>
 
 #include "rt/controls.h"
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/media.h"
 #include "rt/runtime.h"
 

@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <set>
 
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/system.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace rt {
 namespace {

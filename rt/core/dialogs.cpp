@@ -1,5 +1,5 @@
 // Modal messages, the message dialog, the beep and outside addresses. In
-// tests each goes to its hook instead (rt/testing.h).
+// tests each goes to its hook instead (rt/testing/driver.h).
 #include "rt/dialogs.h"
 
 #include <QAbstractButton>
@@ -15,9 +15,9 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/runtime.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace rt {
 namespace {

@@ -16,12 +16,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "rt/core_internal.h"
-#include "rt/core_window.h"
+#include "rt/core/internal.h"
+#include "rt/core/window_parts.h"
 #include "rt/http.h"
 #include "rt/menu.h"
 #include "rt/runtime.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 #include "rt/timer.h"
 
 namespace rt {

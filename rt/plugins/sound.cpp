@@ -1,10 +1,10 @@
-// The sound plugin (rt/core_sound.h): QSoundEffect makes the noise. Built as
+// The sound plugin (rt/plugins/sound.h): QSoundEffect makes the noise. Built as
 // a module of its own, not part of the rt library.
 #include <QSoundEffect>
 #include <QString>
 #include <QUrl>
 
-#include "rt/core_sound.h"
+#include "rt/plugins/sound.h"
 
 namespace {
 

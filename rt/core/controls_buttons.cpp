@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "rt/controls.h"
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/runtime.h"
 #include "rt/window.h"
 

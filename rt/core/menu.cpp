@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "rt/application.h"
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 #include "rt/runtime.h"
 
 namespace rt {

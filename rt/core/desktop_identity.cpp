@@ -5,7 +5,7 @@
 #include <QDirIterator>
 #include <QIcon>
 
-#include "rt/core_internal.h"
+#include "rt/core/internal.h"
 
 namespace rt::core {
 

@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <utility>
 
-#include "rt/clock_internal.h"
+#include "rt/core/clock.h"
 
 namespace rt {
 

@@ -1,171 +1,23 @@
-// Modal messages, the message dialog, the beep and outside addresses. In
-// tests each goes to its hook instead (rt/testing/driver.h).
+// Modal messages, the message dialog, the beep and outside addresses: each
+// goes to the modal host in use (rt/core/modal_host.h), the desktop's unless
+// the test driver put its own in place.
 #include "rt/dialogs.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDesktopServices>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRect>
-#include <QScreen>
-#include <QStringList>
-#include <QUrl>
-#include <algorithm>
-
-#include "rt/core/internal.h"
+#include "rt/core/modal_host.h"
 #include "rt/runtime.h"
-#include "rt/testing/driver.h"
 
 namespace rt {
-namespace {
-
-// Every label of the box shows plain text (the informative text too).
-void MakePlain(QMessageBox& box) {
-  box.setTextFormat(Qt::PlainText);
-  for (QLabel* label : box.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
-}
-
-// A box never grows past the screen it is on: text that would make it
-// taller is cut, and a last line "…" shows where. The count of lines is
-// reckoned on the narrowest width the box wraps its text at, so the real
-// box holds no more lines than this.
-class TextBudget {
- public:
-  TextBudget(const QWidget& box, const QScreen* screen)
-      : metrics_(box.font()),
-        available_(screen ? screen->availableGeometry() : QRect(0, 0, 640, 480)) {
-    // Room for the title bar, the margins, the icon and a row of buttons.
-    constexpr int kChromeHeight = 200, kChromeWidth = 120;
-    lines_ = std::max(4, (available_.height() - kChromeHeight) / metrics_.lineSpacing());
-    wrapWidth_ = std::max(120, std::min(available_.width() / 2, 500) - kChromeWidth);
-  }
-  int Lines() const { return lines_; }
-
-  // The text cut to at most `maxLines` lines on the screen (the mark
-  // included); `used` is told how many lines the result takes.
-  QString Fit(const QString& text, int maxLines, int* used) const {
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    QStringList kept;
-    int taken = 0;
-    for (const QString& line : lines) {
-      const int need = LinesOf(line);
-      if (taken + need <= maxLines && (taken + need < maxLines || &line == &lines.back())) {
-        kept << line;
-        taken += need;
-        continue;
-      }
-      // Room for the part that fits, and the mark on a line of its own.
-      const int room = maxLines - 1 - taken;
-      if (room > 0) {
-        kept << Prefix(line, room);
-        taken += room;
-      }
-      kept << QStringLiteral("\u2026");
-      ++taken;
-      break;
-    }
-    if (used) *used = taken;
-    return BreakLongWords(kept.join(QLatin1Char('\n')));
-  }
-
- private:
-  // Lines that a text line wraps into, with a fifth more for the room that
-  // wrapping at word ends leaves unused.
-  int LinesOf(const QString& line) const {
-    const qint64 width = metrics_.horizontalAdvance(line) * 6 / 5;
-    return std::max<int>(1, static_cast<int>((width + wrapWidth_ - 1) / wrapWidth_));
-  }
-  // A word wider than the wrapping width would widen the box past the
-  // screen: an invisible break opportunity (zero-width space) is put in it
-  // wherever it reaches that width.
-  QString BreakLongWords(const QString& text) const {
-    QString out;
-    out.reserve(text.size());
-    int run = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-      const QChar c = text[i];
-      if (c.isSpace()) {
-        run = 0;
-      } else {
-        run += metrics_.horizontalAdvance(c);
-        if (run > wrapWidth_ && !c.isLowSurrogate()) {
-          out += QChar(0x200B);
-          run = metrics_.horizontalAdvance(c);
-        }
-      }
-      out += c;
-    }
-    return out;
-  }
-  // The longest start of `line` that takes at most `lines` lines.
-  QString Prefix(const QString& line, int lines) const {
-    qsizetype low = 0, high = line.size();
-    while (low < high) {
-      const qsizetype mid = (low + high + 1) / 2;
-      if (LinesOf(line.left(mid)) <= lines) {
-        low = mid;
-      } else {
-        high = mid - 1;
-      }
-    }
-    if (low > 0 && line[low - 1].isHighSurrogate()) --low;  // never half a character
-    return line.left(low);
-  }
-
-  QFontMetrics metrics_;
-  QRect available_;
-  int lines_ = 0;
-  int wrapWidth_ = 0;
-};
-
-QMessageBox::Icon IconOf(int32_t icon) {
-  switch (icon) {
-    case MessageDialog::kIconNote:
-      return QMessageBox::Information;
-    case MessageDialog::kIconCaution:
-      return QMessageBox::Warning;
-    case MessageDialog::kIconStop:
-      return QMessageBox::Critical;
-    case MessageDialog::kIconQuestion:
-      return QMessageBox::Question;
-    default:
-      return QMessageBox::NoIcon;
-  }
-}
-
-}  // namespace
 
 void MsgBox(const std::string& text) {
-  if (testing::TestHooksActive()) {
-    testing::Recorded().msgBoxes.push_back(text);
-    if (auto answer = core::CurrentHooks().msgBox) answer(text);
-    return;
-  }
-  if (QuitRequested()) return;  // no loop would ever end the box
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString(), QMessageBox::Ok);
-  const TextBudget budget(box, box.screen());
-  box.setText(budget.Fit(core::DisplayText(text), budget.Lines(), nullptr));
-  MakePlain(box);
-  box.exec();
+  core::CurrentModalHost().MsgBox(text);
 }
 
 void Beep() {
-  if (testing::TestHooksActive()) {
-    ++testing::Recorded().beeps;
-    return;
-  }
-  QApplication::beep();
+  core::CurrentModalHost().Beep();
 }
 
 void ShowURL(const std::string& address) {
-  if (testing::TestHooksActive()) {
-    testing::Recorded().urls.push_back(address);
-    return;
-  }
-  QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+  core::CurrentModalHost().ShowURL(address);
 }
 
 MessageDialog::MessageDialog()
@@ -180,41 +32,7 @@ MessageDialog::MessageDialog()
 }
 
 Ref<MessageDialogButton> MessageDialog::ShowModal() {
-  if (testing::TestHooksActive()) {
-    testing::Recorded().dialogs.push_back(title_);
-    if (auto answer = core::CurrentHooks().messageDialog) return answer(*this);
-    return cancel_;
-  }
-  if (QuitRequested()) return cancel_;
-  QMessageBox box(IconOf(icon_), core::DisplayText(title_), QString(), QMessageBox::NoButton);
-  // The message and the explanation share the room: the message takes at
-  // most half, the explanation the rest.
-  const TextBudget budget(box, box.screen());
-  int used = 0;
-  const int messageLines = explanation_.empty() ? budget.Lines() : budget.Lines() / 2;
-  box.setText(budget.Fit(core::DisplayText(message_), messageLines, &used));
-  if (!explanation_.empty())
-    box.setInformativeText(
-        budget.Fit(core::DisplayText(explanation_), budget.Lines() - used, nullptr));
-  std::vector<std::pair<QAbstractButton*, Ref<MessageDialogButton>>> buttons;
-  auto add = [&](const Ref<MessageDialogButton>& b, QMessageBox::ButtonRole role,
-                 bool evenHidden = false) {
-    if (!b->Visible() && !evenHidden) return;
-    QPushButton* pb = box.addButton(core::DisplayText(b->Caption()), role);
-    if (b->Default()) box.setDefaultButton(pb);
-    if (b->Cancel()) box.setEscapeButton(pb);
-    buttons.emplace_back(pb, b);
-  };
-  add(action_, QMessageBox::AcceptRole);
-  add(alternate_, QMessageBox::ActionRole);
-  add(cancel_, QMessageBox::RejectRole);
-  if (buttons.empty())
-    add(action_, QMessageBox::AcceptRole, true);  // never a box without a way out
-  MakePlain(box);
-  box.exec();
-  for (const auto& [qb, b] : buttons)
-    if (box.clickedButton() == qb) return b;
-  return cancel_;
+  return core::CurrentModalHost().AnswerDialog(*this);
 }
 
 }  // namespace rt

@@ -3,10 +3,8 @@
 #pragma once
 
 #include <exception>
-#include <functional>
 #include <string>
 
-#include "rt/dialogs.h"
 #include "rt/object.h"
 #include "rt/proplist.h"
 
@@ -33,14 +31,6 @@ std::string DescribeException(std::exception_ptr exception);
 // Reports an exception that escaped an event handler: recorded for tests,
 // written to standard error, and shown to the player as one message box.
 void ReportEventError(std::exception_ptr exception);
-
-// The testing hooks' current answers (set through rt/testing/driver.h).
-struct Hooks {
-  std::function<void(const std::string&)> msgBox;
-  std::function<void(const std::string&)> modal;
-  std::function<Ref<MessageDialogButton>(MessageDialog&)> messageDialog;
-};
-Hooks& CurrentHooks();
 
 // --- The application and its event loop -----------------------------------
 // Makes the process's QApplication, which routes key presses to the windows.

@@ -6,7 +6,6 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QPalette>
@@ -14,14 +13,13 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstdio>
 
 #include "rt/core/internal.h"
+#include "rt/core/modal_host.h"
 #include "rt/core/window_parts.h"
 #include "rt/http.h"
 #include "rt/menu.h"
 #include "rt/runtime.h"
-#include "rt/testing/driver.h"
 #include "rt/timer.h"
 
 namespace rt {
@@ -306,38 +304,18 @@ void Window::ShowModal() {
     impl_->top->setWindowModality(Qt::ApplicationModal);
   }
   Show();
-  if (auto hook = core::CurrentHooks().modal) hook(className_);
-  if (testing::SimulatedClock()) {
-    // Virtual time moves only when someone waits; a modal window is a wait.
-    QElapsedTimer idle;
-    bool idling = false;
-    while (!closed_ && !QuitRequested()) {
-      const bool nothingDue = testing::NextDueIn() < 0;
-      if (!nothingDue) {
-        idling = false;
-      } else if (!idling) {
-        idling = true;
-        idle.start();
-      } else if (idle.elapsed() > 30000) {
-        // Nothing can ever close it: end the wait rather than hang.
-        std::fprintf(stderr, "Jolvane: modal window %s waits for nothing; closing it\n",
-                     className_.c_str());
-        testing::Recorded().eventErrors.push_back("modal window " + className_ +
-                                                  " waited for nothing");
-        Close();
-        break;
-      }
-      core::SimulatedWaitStep();
-    }
-    return;
-  }
-  while (!closed_ && !QuitRequested()) {
+  core::CurrentModalHost().WaitModal(*this);
+}
+
+void WindowAccess::RunModalLoops(Window& w) {
+  while (!w.closed_ && !QuitRequested()) {
     QEventLoop loop;
-    impl_->loops.push_back(&loop);
+    w.impl_->loops.push_back(&loop);
     core::PushLoop(&loop);
     loop.exec();
     core::PopLoop(&loop);
-    impl_->loops.erase(std::find(impl_->loops.begin(), impl_->loops.end(), &loop));
+    auto& loops = w.impl_->loops;
+    loops.erase(std::find(loops.begin(), loops.end(), &loop));
   }
 }
 

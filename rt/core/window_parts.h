@@ -77,6 +77,9 @@ struct WindowAccess {
   // sockets' requests, hides, schedules the widget's deletion, ends modal
   // loops. The caller takes the window out of the registry.
   static void Dispose(Window& w);
+  // The desktop's modal wait: runs the window's own event loop until the
+  // window closes or the application quits.
+  static void RunModalLoops(Window& w);
 };
 
 }  // namespace rt

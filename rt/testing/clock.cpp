@@ -7,10 +7,14 @@
 #include "rt/core/clock.h"
 #include "rt/runtime.h"
 #include "rt/testing/driver.h"
+#include "rt/testing/hooks.h"
 
 namespace rt::testing {
 
 void UseSimulatedClock() {
+  // A modal window on this clock must wait in virtual time: the test host
+  // does that.
+  InstallTestHost();
   clock::SetSimulated();
 }
 bool SimulatedClock() {

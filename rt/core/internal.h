@@ -2,7 +2,9 @@
 // dialogs, the event loop). The program never includes this file.
 #pragma once
 
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 
 #include "rt/object.h"
@@ -31,6 +33,19 @@ std::string DescribeException(std::exception_ptr exception);
 // Reports an exception that escaped an event handler: recorded for tests,
 // written to standard error, and shown to the player as one message box.
 void ReportEventError(std::exception_ptr exception);
+
+// --- Listeners ----------------------------------------------------------------
+// What the runtime reports besides standard error and the player's message
+// box. The program sets none; the test driver records through them.
+struct Listeners {
+  // The message of an exception that escaped an event handler.
+  std::function<void(const std::string& message)> eventError;
+  // The message of an exception that reached the main routine.
+  std::function<void(const std::string& message)> unhandled;
+  // SetProperties is about to apply the whole list `bytes` to `target`.
+  std::function<void(const Object& target, const std::string& bytes)> properties;
+};
+Listeners& CurrentListeners();
 
 // --- The application and its event loop -----------------------------------
 // Makes the process's QApplication, which routes key presses to the windows.
@@ -74,6 +89,9 @@ void ShowMenuStates(const Ref<MenuItem>& root);
 // Records a press or release for Keyboard::AsyncKeyDown.
 void NoteKeyEvent(const QKeyEvent& event);
 void ClearKeys();
+// Holds the key down with no key event (the test driver's SetKeyDown), or
+// lets it go; a release event lets it go too.
+void HoldKey(int32_t keyCode, bool down);
 
 // --- Class records and the application object --------------------------------
 void ForgetClasses();

@@ -5,14 +5,13 @@
 
 #include "rt/core/internal.h"
 #include "rt/system.h"
-#include "rt/testing/driver.h"
 
 namespace rt {
 namespace {
 
 struct KeyState {
   std::set<int32_t> seen;    // from key events
-  std::set<int32_t> forced;  // from testing::SetKeyDown
+  std::set<int32_t> forced;  // held without a key event (HoldKey)
 };
 
 KeyState& Keys() {
@@ -166,11 +165,7 @@ void ClearKeys() {
   Keys().seen.clear();
 }
 
-}  // namespace core
-
-namespace testing {
-
-void SetKeyDown(int32_t keyCode, bool down) {
+void HoldKey(int32_t keyCode, bool down) {
   if (down) {
     Keys().forced.insert(keyCode);
   } else {
@@ -179,5 +174,5 @@ void SetKeyDown(int32_t keyCode, bool down) {
   }
 }
 
-}  // namespace testing
+}  // namespace core
 }  // namespace rt

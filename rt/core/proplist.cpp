@@ -4,7 +4,7 @@
 #include <map>
 
 #include "rt/controls.h"
-#include "rt/testing/driver.h"
+#include "rt/core/internal.h"
 #include "rt/window.h"
 
 namespace rt {
@@ -159,7 +159,7 @@ std::vector<PropertyEntry> ReadPropertyList(const std::string& bytes, const Obje
 
 void SetProperties(const Ref<Object>& target, const std::string& bytes) {
   Object& object = *target;  // nil raises NilObjectException
-  if (const auto& observe = testing::SetPropertiesObserver()) observe(object, bytes);
+  if (const auto& listen = core::CurrentListeners().properties) listen(object, bytes);
   // The whole list is read before anything is applied: a malformed list
   // changes nothing.
   const std::vector<PropertyEntry> entries = ReadPropertyList(bytes, object);

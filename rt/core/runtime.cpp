@@ -17,10 +17,10 @@
 #include <thread>
 
 #include "rt/application.h"
+#include "rt/core/clock.h"
 #include "rt/core/internal.h"
 #include "rt/dialogs.h"
 #include "rt/object.h"
-#include "rt/testing/driver.h"
 
 namespace rt {
 namespace {
@@ -242,12 +242,17 @@ void Dispatch(const std::function<void()>& fn) {
 void UnhandledException(std::exception_ptr exception) {
   if (!exception) return;
   const std::string message = core::DescribeException(exception);
-  testing::Recorded().unhandled.push_back(message);
+  if (const auto& listen = core::CurrentListeners().unhandled) listen(message);
   std::fprintf(stderr, "Jolvane: unhandled exception: %s\n", message.c_str());
   std::fflush(stderr);
 }
 
 namespace core {
+
+Listeners& CurrentListeners() {
+  static auto* listeners = new Listeners;
+  return *listeners;
+}
 
 std::string DescribeException(std::exception_ptr exception) {
   try {
@@ -267,7 +272,7 @@ std::string DescribeException(std::exception_ptr exception) {
 
 void ReportEventError(std::exception_ptr exception) {
   const std::string message = DescribeException(exception);
-  testing::Recorded().eventErrors.push_back(message);
+  if (const auto& listen = CurrentListeners().eventError) listen(message);
   std::fprintf(stderr, "Jolvane: an event handler failed: %s\n", message.c_str());
   std::fflush(stderr);
   try {
@@ -308,7 +313,7 @@ void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
 
 void RuntimeRun() {
   if (g_quitRequested) return;
-  if (testing::SimulatedClock()) {
+  if (clock::Simulated()) {
     while (!g_quitRequested) core::SimulatedWaitStep();
     return;
   }

@@ -12,9 +12,9 @@
 namespace rt::testing {
 
 void UseSimulatedClock() {
-  // A modal window on this clock must wait in virtual time: the test host
-  // does that.
-  InstallTestHost();
+  // A modal window on this clock must wait in virtual time: the test
+  // driver's modal host does that.
+  InstallHooks();
   clock::SetSimulated();
 }
 bool SimulatedClock() {

@@ -1,6 +1,7 @@
 // The test driver: the simulated clock and the hooks that record and answer
 // the modal boxes, the message dialog, ShowURL and Beep. Only tests include
-// this file; the program has no way to reach it.
+// this file and link its library (rt_testing); the program has no way to
+// reach it.
 #pragma once
 
 #include <cstdint>
@@ -64,8 +65,6 @@ void OnModal(std::function<void(const std::string& className)> callback);
 // list, before the first entry is applied (default: none).
 using PropertiesObserver = std::function<void(const Object& target, const std::string& bytes)>;
 void OnSetProperties(PropertiesObserver observer);
-// The observer set, for SetProperties; empty when none is.
-const PropertiesObserver& SetPropertiesObserver();
 
 // --- Runtime set-up for tests ------------------------------------------------
 // Takes the resources folder from this path instead of beside the executable

@@ -31,11 +31,6 @@ Answers& CurrentAnswers() {
   return *answers;
 }
 
-PropertiesObserver& Observer() {
-  static auto* observer = new PropertiesObserver;
-  return *observer;
-}
-
 // While the hooks are active they record and answer the boxes, the dialog,
 // ShowURL and Beep; else the desktop shows them. A modal window waits in
 // virtual time on the simulated clock, in its own event loop otherwise.
@@ -110,13 +105,20 @@ class TestHost final : public core::ModalHost {
 
 }  // namespace
 
-void InstallTestHost() {
-  static auto* host = new TestHost;  // never destroyed: windows may wait at exit
-  core::InstallModalHost(host);
+void InstallHooks() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  core::InstallModalHost(new TestHost);  // never destroyed: windows may wait at exit
+  core::Listeners& listeners = core::CurrentListeners();
+  listeners.eventError = [](const std::string& message) {
+    Recorded().eventErrors.push_back(message);
+  };
+  listeners.unhandled = [](const std::string& message) { Recorded().unhandled.push_back(message); };
 }
 
 void UseTestHooks(bool on) {
-  InstallTestHost();
+  InstallHooks();
   g_hooksActive = on;
 }
 bool TestHooksActive() {
@@ -131,7 +133,7 @@ Record& Recorded() {
 void Reset() {
   Recorded() = Record();
   CurrentAnswers() = Answers();
-  Observer() = nullptr;
+  core::CurrentListeners().properties = nullptr;
 }
 
 void OnMsgBox(std::function<void(const std::string&)> answer) {
@@ -147,11 +149,7 @@ void OnModal(std::function<void(const std::string& className)> callback) {
 }
 
 void OnSetProperties(PropertiesObserver observer) {
-  Observer() = std::move(observer);
-}
-
-const PropertiesObserver& SetPropertiesObserver() {
-  return Observer();
+  core::CurrentListeners().properties = std::move(observer);
 }
 
 void ResetRuntime() {
@@ -162,6 +160,10 @@ void ResetRuntime() {
   core::ClearKeys();
   core::ClearQuitRequest();
   RuntimeSetExceptionHelper(nullptr);
+}
+
+void SetKeyDown(int32_t keyCode, bool down) {
+  core::HoldKey(keyCode, down);
 }
 
 }  // namespace rt::testing

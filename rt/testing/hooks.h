@@ -3,9 +3,10 @@
 
 namespace rt::testing {
 
-// Puts the test driver's modal host in place (once; later calls do nothing):
-// the hooks answer message boxes, dialogs, ShowURL and Beep while they are
-// active, and a modal window on the simulated clock waits in virtual time.
-void InstallTestHost();
+// Puts the test driver in place (once; later calls do nothing): its modal
+// host, which answers message boxes, dialogs, ShowURL and Beep while the
+// hooks are active and makes a modal window on the simulated clock wait in
+// virtual time, and the record of exceptions that escaped handlers.
+void InstallHooks();
 
 }  // namespace rt::testing

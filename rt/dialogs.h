@@ -1,5 +1,5 @@
 // Modal messages, the message dialog, the system beep and outside addresses.
-// Each has a test hook in rt/testing.h that records it and answers.
+// Each has a test hook in rt/testing/driver.h that records it and answers.
 #pragma once
 
 #include <cstdint>
@@ -42,7 +42,13 @@ class MessageDialogButton : public Object {
 // hidden; the alternate button starts hidden. Texts are shown as plain text.
 class MessageDialog : public Object {
  public:
-  enum : int32_t { kIconNone = -1, kIconNote = 0, kIconCaution = 1, kIconStop = 2, kIconQuestion = 3 };
+  enum : int32_t {
+    kIconNone = -1,
+    kIconNote = 0,
+    kIconCaution = 1,
+    kIconStop = 2,
+    kIconQuestion = 3
+  };
   MessageDialog();
 
   const std::string& Title() const { return title_; }

@@ -46,7 +46,7 @@ class HTTPSocket : public PaneChild {
   // redirects included, with the content as UTF-8 text) or Error is raised,
   // unless the socket is gone first or Get is called again (which drops the
   // earlier request without an event). An answer is capped in size and
-  // bounded in time (see rt/testing.h for the values); past either bound it
+  // bounded in time (see rt/testing/driver.h for the values); past either bound it
   // ends on Error. The proxy comes from the environment (http_proxy).
   // Once the socket's window has closed, Get sends nothing and a request
   // under way is dropped: no event follows.

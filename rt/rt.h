@@ -1,4 +1,9 @@
-// Everything the program uses of the runtime.
+// Everything the program uses of the runtime. The program includes this
+// file or the headers directly in rt/ beside it, and nothing else of the
+// runtime: never rt/core/ (the implementation and its internal headers),
+// rt/plugins/ (the modules loaded on first need and what they exchange with
+// the runtime) or rt/testing/ (the test driver, for tests only), and never a
+// Qt header.
 #pragma once
 
 #include "rt/application.h"

@@ -1,5 +1,5 @@
 // Timers on the runtime's clock (Qt's precise timers in real time; virtual
-// milliseconds on the simulated clock of rt/testing.h).
+// milliseconds on the simulated clock of rt/testing/driver.h).
 #pragma once
 
 #include <cstdint>

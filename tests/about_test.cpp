@@ -18,7 +18,7 @@
 #include "about/about_box.h"
 #include "app/app.h"
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "game/module1.h"
 #include "media/media.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 #include "tests/support/game_fixture.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "app/app.h"
 #include "app/menu_accessors.h"
 #include "game/module1.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 #include "tests/support/game_fixture.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "app/startup.h"
 #include "game/window1.h"
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace {
 

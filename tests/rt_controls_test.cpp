@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace {
 

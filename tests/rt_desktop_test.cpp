@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 // Names and titles in failure messages as text.
 inline void PrintTo(const QString& text, std::ostream* out) {

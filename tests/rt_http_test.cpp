@@ -13,7 +13,7 @@
 
 #include "rt/http.h"
 #include "rt/runtime.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 #include "rt/window.h"
 #include "tests/support/http_server.h"
 

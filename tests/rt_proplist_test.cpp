@@ -5,7 +5,7 @@
 #include <string>
 
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include "rt/media.h"
 #include "rt/runtime.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 #include "rt/timer.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "rt/system.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace {
 

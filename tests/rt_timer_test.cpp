@@ -15,7 +15,7 @@
 #include "rt/object.h"
 #include "rt/proplist.h"
 #include "rt/runtime.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 #include "rt/timer.h"
 #include "rt/window.h"
 

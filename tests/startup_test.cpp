@@ -21,7 +21,7 @@
 #include "game/window1.h"
 #include "media/media.h"
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 
 #include "app/app.h"
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 #include "tests/support/http_server.h"
 #include "update/self_test.h"
 #include "update/update_window.h"

@@ -18,7 +18,7 @@
 #include "game/module1.h"
 #include "game/window1.h"
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "app/startup.h"
 #include "game/module1.h"
 #include "media/media.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace game_test {
 

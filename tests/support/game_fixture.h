@@ -17,7 +17,7 @@
 
 #include "game/window1.h"
 #include "rt/rt.h"
-#include "rt/testing.h"
+#include "rt/testing/driver.h"
 
 namespace game_test {
 

@@ -1,0 +1,116 @@
+// Internals shared by the runtime's core files (windows, controls, menus,
+// dialogs, the event loop). The program never includes this file.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "rt/object.h"
+#include "rt/proplist.h"
+
+class QApplication;
+class QEventLoop;
+class QFont;
+class QIcon;
+class QKeyEvent;
+class QMenuBar;
+class QString;
+class QWidget;
+
+namespace rt {
+class Window;
+class MenuItem;
+class HTTPSocket;
+}  // namespace rt
+
+namespace rt::core {
+
+// The message of an exception, for the record and the player's message box.
+std::string DescribeException(std::exception_ptr exception);
+
+// Reports an exception that escaped an event handler: recorded for tests,
+// written to standard error, and shown to the player as one message box.
+void ReportEventError(std::exception_ptr exception);
+
+// --- Listeners ----------------------------------------------------------------
+// What the runtime reports besides standard error and the player's message
+// box. The program sets none; the test driver records through them.
+struct Listeners {
+  // The message of an exception that escaped an event handler.
+  std::function<void(const std::string& message)> eventError;
+  // The message of an exception that reached the main routine.
+  std::function<void(const std::string& message)> unhandled;
+  // SetProperties is about to apply the whole list `bytes` to `target`.
+  std::function<void(const Object& target, const std::string& bytes)> properties;
+};
+Listeners& CurrentListeners();
+
+// --- The application and its event loop -----------------------------------
+// Makes the process's QApplication, which routes key presses to the windows.
+QApplication* MakeApplication(int& argc, char** argv);
+// Routes keys through an event filter when the QApplication is not ours.
+void RouteKeysOf(QApplication* app);
+// The application's icon (null when none was built in).
+const QIcon& AppIcon();
+// Gives the application its icon and the name of its desktop entry.
+void ShowDesktopIdentity();
+// Every nested loop the runtime runs (modal windows), so Quit ends them all.
+void PushLoop(QEventLoop* loop);
+void PopLoop(QEventLoop* loop);
+// One step of a wait on the simulated clock: delivers pending events, then
+// moves virtual time on, or waits briefly for a real event when nothing is
+// scheduled.
+void SimulatedWaitStep();
+void ClearQuitRequest();
+
+// --- Windows ----------------------------------------------------------------
+// The runtime window a widget belongs to, or nil.
+Ref<Window> WindowOfWidget(const QWidget* widget);
+// Closes every living window without raising its Close event, and forgets
+// them (tests starting over, process exit).
+void DropAllWindows();
+// Drops the socket's request under way, if any, raising no event (its
+// window closes).
+void AbortRequest(HTTPSocket& socket);
+
+// --- Menus ------------------------------------------------------------------
+// Puts the bar's top-level menus into a window's QMenuBar; menus appended to
+// the bar later appear there too.
+void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar);
+// Raises the application's EnableMenuItems event through Dispatch, then
+// shows the application bar's enabling.
+void RunEnableMenuItems();
+// Shows the enabling of every item of a bar (handlers may have come or gone).
+void ShowMenuStates(const Ref<MenuItem>& root);
+
+// --- Keyboard ---------------------------------------------------------------
+// Records a press or release for Keyboard::AsyncKeyDown.
+void NoteKeyEvent(const QKeyEvent& event);
+void ClearKeys();
+// Holds the key down with no key event (the test driver's SetKeyDown), or
+// lets it go; a release event lets it go too.
+void HoldKey(int32_t keyCode, bool down);
+
+// --- Class records and the application object --------------------------------
+void ForgetClasses();
+void ForgetAppObject();
+
+// --- Text and values -----------------------------------------------------------
+// The program's text for display: UTF-8, carriage returns as line breaks.
+QString DisplayText(const std::string& text);
+// The pixel size of text size 0, the standard size.
+constexpr int kStandardTextSize = 11;
+// A font from the framework's font properties: "System" is the application's
+// default family; a named family missing from the machine is replaced by an
+// installed face of the same widths where one is known, else by "System".
+QFont MakeFont(const std::string& family, float pixelSize, bool bold, bool italic, bool underline);
+
+// The value of a property-list entry in the form its key calls for.
+int32_t AsInt(const std::string& key, const PropertyValue& value);
+bool AsBool(const std::string& key, const PropertyValue& value);
+Color AsColour(const std::string& key, const PropertyValue& value);
+const std::string& AsText(const std::string& key, const PropertyValue& value);
+
+}  // namespace rt::core

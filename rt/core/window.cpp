@@ -1,0 +1,463 @@
+// Windows: construction, the implicit-instance registry, showing, modal
+// loops and closing.
+#include "rt/window.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QPalette>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "rt/core/internal.h"
+#include "rt/core/modal_host.h"
+#include "rt/core/window_parts.h"
+#include "rt/http.h"
+#include "rt/menu.h"
+#include "rt/runtime.h"
+#include "rt/timer.h"
+
+namespace rt {
+namespace {
+
+struct Registry {
+  // The living instance of each window class, by class name.
+  std::vector<std::pair<std::string, Ref<Window>>> implicit;
+  // Every living window, in creation order. The registry owns the windows:
+  // the program keeps no reference of its own.
+  std::vector<Ref<Window>> living;
+};
+
+Registry& Reg() {
+  static auto* registry = new Registry;  // never destroyed: no widget work at exit
+  return *registry;
+}
+
+void Register(const Ref<Window>& window) {
+  auto& implicit = Reg().implicit;
+  auto it = std::find_if(implicit.begin(), implicit.end(),
+                         [&](const auto& e) { return e.first == window->ClassName(); });
+  if (it != implicit.end()) {
+    it->second = window;
+  } else {
+    implicit.emplace_back(window->ClassName(), window);
+  }
+  Reg().living.push_back(window);
+}
+
+void Unregister(const Window* window) {
+  auto& implicit = Reg().implicit;
+  implicit.erase(std::remove_if(implicit.begin(), implicit.end(),
+                                [&](const auto& e) { return e.second.get() == window; }),
+                 implicit.end());
+  auto& living = Reg().living;
+  living.erase(std::remove_if(living.begin(), living.end(),
+                              [&](const Ref<Window>& w) { return w.get() == window; }),
+               living.end());
+}
+
+QColor ToQColor(Color c) {
+  return QColor(c.red, c.green, c.blue);
+}
+
+}  // namespace
+
+namespace core {
+namespace {
+
+// A window's frame to assistive technology: a plain top-level QWidget would
+// be a "filler"; ours is a window, or a dialog while it is modal, named by
+// its title.
+class TopAccessible : public QAccessibleWidget {
+ public:
+  explicit TopAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+  QAccessible::Role role() const override {
+    return widget()->isModal() ? QAccessible::Dialog : QAccessible::Window;
+  }
+};
+
+QAccessibleInterface* TopAccessibleFor(const QString&, QObject* object) {
+  if (auto* w = dynamic_cast<TopWidget*>(object)) return new TopAccessible(w);
+  return nullptr;
+}
+
+}  // namespace
+
+TopWidget::TopWidget(std::weak_ptr<Window> owner)
+    : QWidget(nullptr, Qt::Window), owner_(std::move(owner)) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(TopAccessibleFor);
+    return true;
+  }();
+  (void)accessible;
+}
+
+void TopWidget::closeEvent(QCloseEvent* event) {
+  // The runtime closes the window itself, so that the close box and
+  // Window::Close do the same.
+  event->ignore();
+  Ref<Window> window(owner_.lock());
+  if (window && !window->IsClosed()) Dispatch([window] { window->Close(); });
+}
+
+void ContentWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (resized) resized(event->size());
+}
+
+namespace {
+bool IsLight(const QColor& c) {
+  return c.lightness() >= 128;
+}
+}  // namespace
+
+QPalette PaletteForFace(const QColor& face, const QPalette& desktop) {
+  const bool light = IsLight(face);
+  // A dark scheme keeps the white face (the window's own colour) but would
+  // give its controls white captions and dark indicator discs on it.
+  const bool readable =
+      IsLight(desktop.color(QPalette::Window)) == light &&
+      IsLight(desktop.color(QPalette::Base)) == light &&
+      IsLight(desktop.color(QPalette::WindowText)) != light &&
+      IsLight(desktop.color(QPalette::Text)) != light &&
+      IsLight(desktop.color(QPalette::ButtonText)) != IsLight(desktop.color(QPalette::Button));
+  QPalette palette = desktop;
+  if (!readable) {
+    palette = QApplication::style()->standardPalette();
+    // Qt derives every role from the two colours, texts of the other lightness.
+    if (IsLight(palette.color(QPalette::Window)) != light ||
+        IsLight(palette.color(QPalette::WindowText)) == light)
+      palette = QPalette(light ? face.darker(107) : face.lighter(150), face);
+  }
+  palette.setColor(QPalette::Window, face);
+  return palette;
+}
+
+void ContentWidget::SetFace(const QColor& face) {
+  face_ = face;
+  setPalette(PaletteForFace(face, QApplication::palette()));
+}
+
+void ContentWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // The desktop switched its scheme while the window is open.
+  if (event->type() == QEvent::ApplicationPaletteChange) SetFace(face_);
+}
+
+Ref<Window> WindowOfWidget(const QWidget* widget) {
+  if (!widget) return nullptr;
+  const auto* top = dynamic_cast<const TopWidget*>(widget->window());
+  if (!top) return nullptr;
+  return Ref<Window>(top->owner().lock());
+}
+
+void DropAllWindows() {
+  std::vector<Ref<Window>> living = Reg().living;
+  Reg().implicit.clear();
+  Reg().living.clear();
+  for (const Ref<Window>& w : living) WindowAccess::Dispose(*w);
+}
+
+}  // namespace core
+
+namespace {
+
+void ApplyFlags(Window& w, QWidget* top) {
+  Qt::WindowFlags flags =
+      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+  if (w.CloseButton()) flags |= Qt::WindowCloseButtonHint;
+  if (w.MinimizeButton()) flags |= Qt::WindowMinimizeButtonHint;
+  if (w.MaximizeButton() && w.Resizeable()) flags |= Qt::WindowMaximizeButtonHint;
+  if (top->windowFlags() == flags) return;
+  const bool shown = top->isVisible();
+  top->setWindowFlags(flags);  // hides a shown window
+  if (shown) top->show();
+}
+
+}  // namespace
+
+void WindowAccess::EnsureWidgets(Window& w) {
+  Window::Impl& I = *w.impl_;
+  if (I.top || w.closed_) return;
+  std::weak_ptr<Window> weak;
+  if (auto shared = w.weak_from_this().lock()) weak = std::static_pointer_cast<Window>(shared);
+  I.top = new core::TopWidget(weak);
+  I.layout = new QVBoxLayout(I.top);
+  I.layout->setContentsMargins(0, 0, 0, 0);
+  I.layout->setSpacing(0);
+  I.content = new core::ContentWidget(I.top);
+  I.content->setAutoFillBackground(true);
+  I.layout->addWidget(I.content);
+  Window* raw = &w;
+  I.content->resized = [raw](QSize size) {
+    if (!raw->resizeable_) return;  // a fixed window keeps its given size
+    raw->width_ = size.width();
+    raw->height_ = size.height();
+  };
+  I.top->setWindowTitle(QString::fromStdString(w.title_));
+  I.top->setWindowIcon(core::AppIcon());  // also where the application is not ours
+  w.SetBackColor(w.backColor_);
+  w.SetWidth(w.width_);
+  if (w.menuBar_) w.SetMenuBar(w.menuBar_);
+  ApplyFlags(w, I.top);
+}
+
+void WindowAccess::Dispose(Window& w) {
+  Window::Impl& I = *w.impl_;
+  w.closed_ = true;
+  w.visible_ = false;
+  // The C++ window may outlive its close (a handler still holds it): its
+  // timers and sockets must raise nothing from now on.
+  for (const Ref<Control>& control : w.controls_) {
+    if (auto* timer = dynamic_cast<Timer*>(control.get())) {
+      timer->SetMode(Timer::kModeOff);
+    } else if (auto* socket = dynamic_cast<HTTPSocket*>(control.get())) {
+      core::AbortRequest(*socket);
+    }
+  }
+  if (I.content) I.content->resized = nullptr;
+  if (I.top) {
+    I.top->hide();
+    I.top->deleteLater();  // a handler of the window may still be running
+  }
+  for (QEventLoop* loop : I.loops) loop->quit();
+}
+
+Window::Window(std::string className)
+    : impl_(std::make_unique<Impl>()), className_(std::move(className)) {}
+
+Window::~Window() {
+  if (impl_->content) impl_->content->resized = nullptr;
+  if (impl_->top) impl_->top->deleteLater();
+}
+
+void Window::Constructor() {
+  if (constructed_ || impl_->constructing || closed_) return;
+  Ref<Window> self = SelfRef(this);
+  WindowAccess::EnsureWidgets(*this);
+  // Found by the accessor from here on, also by the window's own Open.
+  Register(self);
+  impl_->constructing = true;
+  try {
+    Layout();
+    CreateControls();
+    constructed_ = true;
+    if (!closed_) Event_Open();
+    for (const Ref<Control>& control : std::vector<Ref<Control>>(controls_)) {
+      if (closed_) break;
+      if (auto* label = dynamic_cast<Label*>(control.get()))
+        label->Open.Raise(Ref<Label>(std::static_pointer_cast<Label>(control.shared())));
+    }
+  } catch (...) {
+    impl_->constructing = false;
+    Unregister(this);
+    WindowAccess::Dispose(*this);
+    throw;
+  }
+  impl_->constructing = false;
+  if (!closed_ && visible_) Show();
+}
+
+void Window::AddControl(const std::string& name, const Ref<Control>& control) {
+  if (!control) throw NilObjectException("AddControl: nil control");
+  if (name.empty()) throw RuntimeException("AddControl: a control needs a name");
+  if (ControlByName(name))
+    throw RuntimeException("AddControl: the window has a control named " + name);
+  control->name_ = name;
+  control->window_ = std::static_pointer_cast<Window>(shared_from_this());
+  controls_.push_back(control);
+}
+
+Ref<Control> Window::ControlByName(const std::string& name) const {
+  for (const Ref<Control>& c : controls_)
+    if (c->Name() == name) return c;
+  return nullptr;
+}
+
+std::vector<Ref<Control>> Window::Controls() const {
+  return controls_;
+}
+
+void Window::Show() {
+  if (closed_) return;
+  WindowAccess::EnsureWidgets(*this);
+  visible_ = true;
+  if (!impl_->top) return;
+  impl_->top->show();
+  static const bool canRaise = QGuiApplication::platformName() != QLatin1String("offscreen");
+  if (canRaise) impl_->top->raise();  // the offscreen platform only warns
+  impl_->top->activateWindow();
+}
+
+void Window::ShowModal() {
+  if (closed_ || QuitRequested()) return;
+  Ref<Window> self = SelfRef(this);  // the caller may hold no reference of its own
+  WindowAccess::EnsureWidgets(*this);
+  if (impl_->top && impl_->top->windowModality() != Qt::ApplicationModal) {
+    const bool shown = impl_->top->isVisible();
+    if (shown) impl_->top->hide();  // modality takes effect when shown
+    impl_->top->setWindowModality(Qt::ApplicationModal);
+  }
+  Show();
+  core::CurrentModalHost().WaitModal(*this);
+}
+
+void WindowAccess::RunModalLoops(Window& w) {
+  while (!w.closed_ && !QuitRequested()) {
+    QEventLoop loop;
+    w.impl_->loops.push_back(&loop);
+    core::PushLoop(&loop);
+    loop.exec();
+    core::PopLoop(&loop);
+    auto& loops = w.impl_->loops;
+    loops.erase(std::find(loops.begin(), loops.end(), &loop));
+  }
+}
+
+void Window::Close() {
+  if (closed_) return;
+  Ref<Window> self = SelfRef(this);  // leaving the registry may drop the last reference
+  closed_ = true;
+  Unregister(this);
+  try {
+    Event_Close();
+  } catch (...) {
+    WindowAccess::Dispose(*this);
+    throw;
+  }
+  WindowAccess::Dispose(*this);
+}
+
+void Window::Refresh(bool eraseBackground) {
+  (void)eraseBackground;
+  // Nothing to redraw: every control, and the window's own colour, schedule
+  // their repaint when what they show changes, and Qt repaints what the
+  // window system lost. A redraw of the whole window would put back the
+  // same pixels, and the game asks for one ten times a second for ever.
+}
+
+void Window::SetMenuBar(const Ref<rt::MenuBar>& bar) {
+  menuBar_ = bar;
+  Impl& I = *impl_;
+  if (!I.top) return;
+  if (I.bar) {
+    I.layout->setMenuBar(nullptr);
+    delete I.bar.data();
+  }
+  if (bar) {
+    auto* qbar = new QMenuBar(I.top);
+    qbar->setNativeMenuBar(false);  // the same bar on every desktop, inside the window
+    core::FillMenuBar(bar, qbar);
+    I.layout->setMenuBar(qbar);
+    I.bar = qbar;
+  }
+  SetWidth(width_);  // the frame grows by the bar; the content area keeps its size
+}
+
+void Window::SetTitle(const std::string& title) {
+  title_ = title;
+  if (impl_->top) impl_->top->setWindowTitle(QString::fromStdString(title));
+}
+
+void Window::SetWidth(int32_t w) {
+  width_ = std::max<int32_t>(w, 0);
+  Impl& I = *impl_;
+  if (!I.content) return;
+  const QSize size(width_, height_);
+  I.content->wanted = size;
+  if (!resizeable_) {
+    I.content->setFixedSize(size);
+    I.layout->setSizeConstraint(QLayout::SetFixedSize);
+  } else {
+    I.content->setMinimumSize(0, 0);
+    I.content->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    I.layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+    I.content->updateGeometry();
+    I.layout->activate();
+    I.top->resize(I.top->sizeHint());
+  }
+}
+
+void Window::SetHeight(int32_t h) {
+  height_ = std::max<int32_t>(h, 0);
+  SetWidth(width_);
+}
+
+void Window::SetVisible(bool v) {
+  visible_ = v;
+  if (!constructed_ || impl_->constructing || closed_) return;  // construction shows it
+  if (v) {
+    Show();
+  } else if (impl_->top) {
+    impl_->top->hide();
+  }
+}
+
+void Window::SetBackColor(Color c) {
+  backColor_ = c;
+  if (impl_->content) impl_->content->SetFace(ToQColor(c));
+}
+
+void Window::ApplyProperty(const std::string& key, const PropertyValue& value) {
+  using namespace core;
+  auto setFlag = [&](bool& flag) {
+    flag = AsBool(key, value);
+    if (impl_->top) {
+      ApplyFlags(*this, impl_->top);
+      SetWidth(width_);
+    }
+  };
+  if (key == "Width") {
+    SetWidth(AsInt(key, value));
+  } else if (key == "Height") {
+    SetHeight(AsInt(key, value));
+  } else if (key == "Title") {
+    SetTitle(AsText(key, value));
+  } else if (key == "Visible") {
+    SetVisible(AsBool(key, value));
+  } else if (key == "BackColor") {
+    SetBackColor(AsColour(key, value));
+  } else if (key == "Resizeable") {
+    setFlag(resizeable_);
+  } else if (key == "MaximizeButton") {
+    setFlag(maximizeButton_);
+  } else if (key == "MinimizeButton") {
+    setFlag(minimizeButton_);
+  } else if (key == "CloseButton") {
+    setFlag(closeButton_);
+  } else if (key == "Placement" || key == "MinWidth" || key == "MinHeight" || key == "MaxWidth" ||
+             key == "MaxHeight" || key == "Frame" || key == "MacProcID") {
+    (void)AsInt(key, value);  // placement and frame kinds are the desktop's
+  } else if (key == "Composite" || key == "HasBackColor" || key == "FullScreen" ||
+             key == "MenuBarVisible" || key == "LiveResize") {
+    (void)AsBool(key, value);
+  } else {
+    throw PropertyListError("property list: a window does not take the key \"" + key + "\"");
+  }
+}
+
+QWidget* Window::widget() const {
+  return impl_->top.data();
+}
+
+QWidget* Window::contentWidget() const {
+  WindowAccess::EnsureWidgets(const_cast<Window&>(*this));
+  return impl_->content.data();
+}
+
+Ref<Window> GetImplicitWindow(const std::string& className) {
+  for (const auto& [name, window] : Reg().implicit)
+    if (name == className && !window->IsClosed()) return window;
+  return nullptr;
+}
+
+std::vector<Ref<Window>> LivingWindows() {
+  return Reg().living;
+}
+
+}  // namespace rt

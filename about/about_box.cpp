@@ -1,7 +1,7 @@
 #include "about/about_box.h"
 
 #include "app/app.h"
-#include "app/control_creation.h"
+#include "layout/control_creation.h"
 
 using layout::Fetch;
 

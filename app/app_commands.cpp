@@ -1,10 +1,12 @@
-// The application's game commands and its two menu events: the Sound menu's
-// switch and check marks, and the ATM's refill, usable only when the player
-// has no tokens left.
+// The application's menu commands and its two menu events: the About and
+// version windows, the Sound menu's switch and check marks, and the ATM's
+// refill, usable only when the player has no tokens left.
+#include "about/about_box.h"
 #include "app/app.h"
 #include "app/menu_accessors.h"
 #include "game/module1.h"
 #include "game/window1.h"
+#include "update/self_test.h"
 
 void App::Event_Open() {
   SoundSoundOn()->SetChecked(true);
@@ -17,6 +19,18 @@ void App::Event_EnableMenuItems() {
   } else {
     ATMAdd20Tokens()->SetEnabled(false);
   }
+}
+
+// The About item: shows the one About window without blocking.
+bool App::AppleAboutJolvane_Action() {
+  AboutBox::Instance()->Show();
+  return false;
+}
+
+// "Check Now": shows the version window without blocking.
+bool App::CheckforUpdateCheckNow_Action() {
+  selfTest::Instance()->Show();
+  return false;
 }
 
 bool App::SoundSoundOff_Action() {

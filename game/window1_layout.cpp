@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "app/control_creation.h"
 #include "app/menubar1.h"
 #include "game/window1.h"
+#include "layout/control_creation.h"
 
 namespace {
 

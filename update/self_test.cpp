@@ -2,7 +2,7 @@
 #include "update/self_test.h"
 
 #include "app/app.h"
-#include "app/control_creation.h"
+#include "layout/control_creation.h"
 #include "update/update_window.h"
 
 rt::Ref<selfTest> selfTest::Instance() {

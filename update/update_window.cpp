@@ -2,7 +2,7 @@
 #include "update/update_window.h"
 
 #include "app/app.h"
-#include "app/control_creation.h"
+#include "layout/control_creation.h"
 #include "update/self_test.h"
 #include "update/update_document.h"
 

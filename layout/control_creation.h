@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/window_lists.h"
+#include "layout/property_lists.h"
 #include "rt/rt.h"
 
 namespace layout {

@@ -1,4 +1,5 @@
-#include "app/control_creation.h"
+// A label's creation steps; the other steps are templates in the header.
+#include "layout/control_creation.h"
 
 namespace layout {
 

@@ -1,5 +1,5 @@
 // The shared lists, each key in the order it is applied.
-#include "app/window_lists.h"
+#include "layout/property_lists.h"
 
 namespace layout {
 

@@ -21,8 +21,8 @@ using game_test::FileOf;
 using rt::testing::Advance;
 using rt::testing::Now;
 
-const char kLower[] = "I will lower your wager.";
-const char kBankrupt[] = "You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.";
+using game_test::kBankruptMessage;
+using game_test::kLowerWagerMessage;
 
 class LongRun : public game_test::GameFixture {
  protected:
@@ -112,10 +112,7 @@ TEST_F(LongRun, TheBankrollAndTheWindowFollowThePayTableForThousandsOfSpins) {
     ASSERT_FALSE(HasFatalFailure());
 
     // What the middle row shows, read from the files behind its pictures.
-    int32_t sevens = 0;
-    for (const rt::Ref<rt::Canvas>& c : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
-      sevens += FileOf(c->Backdrop()) == "7.jpg";
-    }
+    const int32_t sevens = MiddleRowSevens();
     ++counts[sevens];
     const int32_t change[] = {-wager, wager, 5 * wager, 69 * wager};
     bankroll += change[sevens];
@@ -132,8 +129,8 @@ TEST_F(LongRun, TheBankrollAndTheWindowFollowThePayTableForThousandsOfSpins) {
     }
     std::vector<std::string> told(MsgBoxes().begin() + toldBefore, MsgBoxes().end());
     std::vector<std::string> expected;
-    if (lowered) expected.push_back(kLower);
-    if (bankroll == 0) expected.push_back(kBankrupt);
+    if (lowered) expected.push_back(kLowerWagerMessage);
+    if (bankroll == 0) expected.push_back(kBankruptMessage);
     ASSERT_EQ(told, expected);
 
     if (bankroll == 0) {

@@ -238,10 +238,6 @@ TEST(ShippedMedia, EveryFileLoadsAndFitsItsPlace) {
 class GameWithoutAFile : public game_test::GameFixture {
  protected:
   GameWithoutAFile() { startInSetUp = false; }
-  std::vector<rt::Ref<rt::Canvas>> Cells() {
-    return {W().Canvas1(), W().Canvas2(), W().Canvas3(), W().Canvas4(), W().Canvas5(),
-            W().Canvas6(), W().Canvas7(), W().Canvas8(), W().Canvas9()};
-  }
   int toldInSpin = 0;
 };
 
@@ -295,7 +291,7 @@ TEST_F(GameWithoutAFile, WithTheSevenMissingEmptyMiddleCellsAreNoSevens) {
   QFile::remove(QString::fromStdString(MediaFolder() + "/7.jpg"));
   StartProgram();
   SpinTo({kSevenMiddle, kSevenMiddle, kSevenMiddle});
-  for (const rt::Ref<rt::Canvas>& c : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
+  for (const rt::Ref<rt::Canvas>& c : MiddleRow()) {
     EXPECT_TRUE(c->Backdrop().IsNil());
   }
   EXPECT_EQ(Module1::Score, 0);
@@ -326,11 +322,7 @@ TEST_F(GameWithoutAFile, WhileThePlayerReadsTheMessageTheReelsStopAndStayAsPaid)
     std::vector<rt::Ref<rt::Picture>> now;
     for (const rt::Ref<rt::Canvas>& c : Cells()) now.push_back(c->Backdrop());
     EXPECT_TRUE(now == whenRead) << "a reel was drawn after it had stopped";
-    int32_t sevens = 0;
-    for (const rt::Ref<rt::Canvas>& c : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
-      sevens += FileOf(c->Backdrop()) == "7.jpg";
-    }
-    EXPECT_EQ(Module1::Score, sevens);
+    EXPECT_EQ(Module1::Score, MiddleRowSevens());
     EXPECT_FALSE(Module1::PlayStarted);
     ++toldInSpin;
   }

@@ -19,7 +19,7 @@ using rt::testing::Advance;
 using rt::testing::AdvanceUntil;
 using rt::testing::Now;
 
-const char kBankrupt[] = "You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.";
+using game_test::kBankruptMessage;
 
 class Payout : public game_test::GameFixture {};
 
@@ -165,7 +165,7 @@ TEST_F(Payout, ALossToExactlyZeroIsBankruptAndLocksPlayUntilTheATM) {
   EXPECT_EQ(figureAtMessage, "0") << "the figure is shown before the message";
   EXPECT_EQ(W().StaticText2()->Text(), "0");
   EXPECT_EQ(Module1::Bankroll, 0);
-  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
+  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankruptMessage});
   EXPECT_TRUE(Module1::PlayStarted);
 
   // Locked: handle, space bar and wager buttons do nothing.

@@ -24,8 +24,8 @@ using rt::testing::Advance;
 using rt::testing::AdvanceUntil;
 using rt::testing::Now;
 
-const char kLower[] = "I will lower your wager.";
-const char kBankrupt[] = "You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.";
+using game_test::kBankruptMessage;
+using game_test::kLowerWagerMessage;
 
 class Play : public game_test::GameFixture {
  protected:
@@ -74,7 +74,7 @@ TEST_F(Play, TheWindowOpensWithWagerOneTwentyTheHandleUpAndNoSevenOnTheMiddleRow
       EXPECT_GE(p, 2);
       EXPECT_LE(p, 10);
     }
-    for (const rt::Ref<rt::Canvas>& middle : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
+    for (const rt::Ref<rt::Canvas>& middle : MiddleRow()) {
       EXPECT_FALSE(middle->Backdrop().IsNil());
       EXPECT_NE(FileOf(middle->Backdrop()), "7.jpg");
     }
@@ -114,10 +114,7 @@ TEST_F(Play, APullPlaysTheClickThenTheReelsStopInOrderAndThePayoutRunsOnce) {
   EXPECT_FALSE(Module1::Pull);
 
   // Paid once, on what the middle row shows.
-  int32_t sevens = 0;
-  for (const rt::Ref<rt::Canvas>& c : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
-    sevens += FileOf(c->Backdrop()) == "7.jpg";
-  }
+  const int32_t sevens = MiddleRowSevens();
   const int32_t change[] = {-1, 1, 5, 69};
   const int32_t soundMs[] = {0, lengths.smallwinMs, lengths.medwinMs, lengths.jackpotMs};
   EXPECT_GE(Now() - t0 - 3800, soundMs[sevens]);
@@ -255,10 +252,7 @@ TEST_F(Play, AScreenReaderHearsTheReelsAndItsPressOnTheHandlePullsAsAClick) {
   ASSERT_TRUE(AdvanceUntil([] { return !Module1::PlayStarted; }, 10000));
 
   // Each cell is named after the symbol it shows once the reels stand.
-  const rt::Ref<rt::Canvas> cells[] = {W().Canvas1(), W().Canvas2(), W().Canvas3(),
-                                       W().Canvas4(), W().Canvas5(), W().Canvas6(),
-                                       W().Canvas7(), W().Canvas8(), W().Canvas9()};
-  for (const rt::Ref<rt::Canvas>& cell : cells) {
+  for (const rt::Ref<rt::Canvas>& cell : Cells()) {
     QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(cell->widget());
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->role(), QAccessible::Graphic);
@@ -393,8 +387,8 @@ TEST_F(Play, AWagerAboveTheBankrollIsLoweredByThePull) {
     const int32_t left = c.bankroll - c.wager;
     EXPECT_EQ(Module1::Bankroll, left);
     std::vector<std::string> expected;
-    if (c.lowered) expected.push_back(kLower);
-    if (left == 0) expected.push_back(kBankrupt);
+    if (c.lowered) expected.push_back(kLowerWagerMessage);
+    if (left == 0) expected.push_back(kBankruptMessage);
     EXPECT_EQ(MsgBoxes(), expected);
   }
 }
@@ -419,7 +413,7 @@ TEST_F(Play, AWagerButtonDuringAPendingPullLeavesTheSpinsWager) {
     SpinTo({kNoSeven, kNoSeven, kNoSeven});  // the pull after it is locked out
     EXPECT_EQ(Module1::Bankroll, 0);
     EXPECT_EQ(W().StaticText2()->Text(), "0");
-    EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
+    EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankruptMessage});
   }
 }
 
@@ -434,7 +428,7 @@ TEST_F(PlayLongClick, AWagerButtonAndASecondClickInsideTheClickWaitLeaveTheSpins
   const std::array<int32_t, 3> none = {kNoSeven, kNoSeven, kNoSeven};
   FinishSpin(&none);
   EXPECT_EQ(Module1::Bankroll, 0);
-  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
+  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankruptMessage});
 }
 
 TEST_F(Play, ClosingTheGameWindowEndsTheProgram) {

@@ -17,15 +17,18 @@
 #include "rt/rt.h"
 #include "rt/testing/driver.h"
 #include "tests/support/http_server.h"
+#include "tests/support/update_texts.h"
 #include "update/self_test.h"
 #include "update/update_window.h"
 
 namespace {
 
 using test_support::HttpServer;
+using test_support::kCurrentVersionMessage;
+using test_support::kUpdateClass;
+using test_support::kUpdateRequest;
+using test_support::kVersionClass;
 
-const char kVersionClass[] = "selfTest.selfTest";
-const char kUpdateClass[] = "updateWindow.updateWindow";
 const char kCurrentDocument[] =
     "<update><CurrentVersion>1.0.0</CurrentVersion><Description>-</Description>"
     "<Free>Yes</Free></update>";
@@ -178,10 +181,8 @@ TEST_P(SelfTestWindowButton, RunsTheCheckAndLeavesNoVersionWindow) {
   }
 
   EXPECT_TRUE(modal);
-  EXPECT_EQ(rt::testing::Recorded().msgBoxes,
-            std::vector<std::string>{"You are using the current version. No update is available."});
-  EXPECT_EQ(server_->Requests(),
-            std::vector<std::string>{"GET http://www.brenwick.example/Updates/jolvane.xml"});
+  EXPECT_EQ(rt::testing::Recorded().msgBoxes, std::vector<std::string>{kCurrentVersionMessage});
+  EXPECT_EQ(server_->Requests(), std::vector<std::string>{kUpdateRequest});
   EXPECT_FALSE(rt::GetImplicitWindow(kUpdateClass));
   EXPECT_FALSE(Living());
   EXPECT_EQ(LivingVersionWindows(), 0);

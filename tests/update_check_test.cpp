@@ -21,19 +21,20 @@
 #include "rt/rt.h"
 #include "rt/testing/driver.h"
 #include "tests/support/http_server.h"
+#include "tests/support/update_texts.h"
 #include "update/self_test.h"
 #include "update/update_window.h"
 
 namespace {
 
 using test_support::HttpServer;
+using test_support::kCurrentVersionMessage;
+using test_support::kUpdateClass;
+using test_support::kUpdateRequest;
+using test_support::kVersionClass;
 
-const char kUpdateClass[] = "updateWindow.updateWindow";
-const char kVersionClass[] = "selfTest.selfTest";
-const char kRequest[] = "GET http://www.brenwick.example/Updates/jolvane.xml";
 const char kSite[] = "http://www.brenwick.example";
 const char kDownload[] = "http://www.brenwick.example/jolvane/download.html";
-const char kCurrent[] = "You are using the current version. No update is available.";
 const char kTitle[] = "New version available!";
 
 // The time bound of a transfer: roomy for a loaded machine, and short where
@@ -119,7 +120,7 @@ class UpdateCheck : public ::testing::Test {
   // The server saw the program's one request for its document, and no other.
   void ExpectOneRequest() {
     ASSERT_TRUE(server_);
-    EXPECT_EQ(server_->Requests(), std::vector<std::string>{kRequest});
+    EXPECT_EQ(server_->Requests(), std::vector<std::string>{kUpdateRequest});
     const auto details = server_->RequestDetails();
     if (!details.empty()) {
       EXPECT_EQ(details.front().host, "www.brenwick.example");
@@ -188,7 +189,7 @@ class UpdateCheck : public ::testing::Test {
   }
 
   void ExpectCurrentPath() {
-    EXPECT_EQ(Recorded().msgBoxes, std::vector<std::string>{kCurrent});
+    EXPECT_EQ(Recorded().msgBoxes, std::vector<std::string>{kCurrentVersionMessage});
     EXPECT_EQ(seen_.labelAtBox, "This version is current.");
     EXPECT_FALSE(seen_.barVisibleAtBox);
     EXPECT_FALSE(seen_.closedAtBox);
@@ -538,8 +539,9 @@ TEST_F(UpdateCheck, EachCheckBuildsANewWindowAndSendsANewRequest) {
   window_ = nullptr;
   Check();
   EXPECT_FALSE(window_ == first);
-  EXPECT_EQ(server_->Requests(), (std::vector<std::string>{kRequest, kRequest}));
-  EXPECT_EQ(Recorded().msgBoxes, (std::vector<std::string>{kCurrent, kCurrent}));
+  EXPECT_EQ(server_->Requests(), (std::vector<std::string>{kUpdateRequest, kUpdateRequest}));
+  EXPECT_EQ(Recorded().msgBoxes,
+            (std::vector<std::string>{kCurrentVersionMessage, kCurrentVersionMessage}));
   ExpectAllClosed();
 }
 

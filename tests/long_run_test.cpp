@@ -18,11 +18,10 @@
 namespace {
 
 using game_test::FileOf;
-using rt::testing::Advance;
-using rt::testing::Now;
-
 using game_test::kBankruptMessage;
 using game_test::kLowerWagerMessage;
+using rt::testing::Advance;
+using rt::testing::Now;
 
 class LongRun : public game_test::GameFixture {
  protected:

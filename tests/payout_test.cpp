@@ -196,11 +196,7 @@ TEST_F(Payout, ALossToExactlyZeroIsBankruptAndLocksPlayUntilTheATM) {
 
   // The ATM is the way out; it leaves the wager and its button alone.
   ASSERT_TRUE(ChooseMenu("ATMAdd20Tokens"));
-  EXPECT_EQ(Module1::Bankroll, 20);
-  EXPECT_EQ(W().StaticText2()->Text(), "20");
-  EXPECT_FALSE(Module1::PlayStarted);
-  EXPECT_EQ(Module1::Wager, 1);
-  EXPECT_EQ(SelectedWager(), 10);
+  ExpectRefilled(1, 10);
   EXPECT_FALSE(ChooseMenu("ATMAdd20Tokens"));  // disabled again
 
   // Play goes on, on the wager the buttons now show.

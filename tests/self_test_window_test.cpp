@@ -23,11 +23,8 @@
 
 namespace {
 
-using test_support::HttpServer;
-using test_support::kCurrentVersionMessage;
-using test_support::kUpdateClass;
-using test_support::kUpdateRequest;
-using test_support::kVersionClass;
+// The test HTTP server and the update check's texts.
+using namespace test_support;
 
 const char kCurrentDocument[] =
     "<update><CurrentVersion>1.0.0</CurrentVersion><Description>-</Description>"

@@ -27,11 +27,8 @@
 
 namespace {
 
-using test_support::HttpServer;
-using test_support::kCurrentVersionMessage;
-using test_support::kUpdateClass;
-using test_support::kUpdateRequest;
-using test_support::kVersionClass;
+// The test HTTP server and the update check's texts.
+using namespace test_support;
 
 const char kSite[] = "http://www.brenwick.example";
 const char kDownload[] = "http://www.brenwick.example/jolvane/download.html";

@@ -244,6 +244,14 @@ const std::vector<std::string>& GameFixture::MsgBoxes() {
   return rt::testing::Recorded().msgBoxes;
 }
 
+void GameFixture::ExpectRefilled(int32_t wager, int32_t selected) {
+  EXPECT_EQ(Module1::Bankroll, 20);
+  EXPECT_EQ(W().StaticText2()->Text(), "20");
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_EQ(Module1::Wager, wager);
+  EXPECT_EQ(SelectedWager(), selected);
+}
+
 void PrintTo(const Seed& seed, std::ostream* os) {
   *os << "seed " << seed.value;
 }

@@ -103,6 +103,10 @@ class GameFixture : public ::testing::Test {
 
   const std::vector<std::string>& MsgBoxes();
 
+  // What the ATM leaves: a bankroll of 20, shown; play unlocked; the wager
+  // and the selected wager button as they were.
+  void ExpectRefilled(int32_t wager, int32_t selected);
+
   // Runs `action` on the event loop `delayMs` of virtual time from now, also
   // inside a wait of the game's (a sound, a message box).
   void At(int32_t delayMs, std::function<void()> action);

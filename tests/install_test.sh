@@ -31,13 +31,9 @@ cat >"$inner" <<'INNER'
 set -eu
 exe=$1 expect=$2
 source "$3"
-unset QT_QPA_PLATFORM
-# In a sanitizer build, no leak check at the exit of the real-X run: LeakSanitizer's
-# tracer can crash while Qt's display threads wind down (the suites check leaks).
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 cd /   # the media are found from the executable, not the working folder
-"$exe" >/dev/null 2>&1 &
-pid=$!
+start_game "$exe" /dev/null
+pid=$game_pid
 wait_for_game_window "$pid" || { echo "FAIL: no game window"; kill "$pid" 2>/dev/null; exit 1; }
 wid=$game_window
 # Share of coloured (not white, not grey) pixels in the handle and in the

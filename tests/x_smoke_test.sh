@@ -19,12 +19,8 @@ cat >"$inner" <<'INNER'
 set -u
 exe=$1 log=$2 wmclass=$3
 source "$4"
-unset QT_QPA_PLATFORM
-# In a sanitizer build, no leak check at the exit of the real-X run: LeakSanitizer's
-# tracer can crash while Qt's display threads wind down (the suites check leaks).
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-"$exe" >"$log" 2>&1 &
-pid=$!
+start_game "$exe" "$log"
+pid=$game_pid
 if ! wait_for_game_window "$pid"; then
   echo "FAIL: no game window"
   kill "$pid" 2>/dev/null

@@ -30,9 +30,8 @@ set -eu
 exe=$1 out=$2
 source "$3"
 shift 3
-unset QT_QPA_PLATFORM
-"$exe" &
-pid=$!
+start_game "$exe"
+pid=$game_pid
 wait_for_game_window "$pid" || { kill "$pid" 2>/dev/null; exit 1; }
 wid=$game_window
 focus_game_window "$wid" || true

@@ -2,7 +2,7 @@
 # there (tests/x_smoke_test.sh, tests/install_test.sh, tools/screenshot.sh).
 # Source it inside the X session; it needs xdotool.
 #
-#   "$exe" & pid=$!
+#   start_game "$exe" "$log"; pid=$game_pid
 #   wait_for_game_window "$pid" || exit 1   # sets game_window
 #   focus_game_window "$game_window" || exit 1
 #   xdotool key --clearmodifiers ctrl+q
@@ -10,6 +10,21 @@
 #
 # The bounds are generous: on a busy machine a sanitizer build may take many
 # seconds to show its window. They only end a wait that has gone wrong.
+
+# Starts the game $1 on this X display in the background, its output to the
+# file $2 if given; its process id in game_pid.
+start_game() {
+  unset QT_QPA_PLATFORM
+  # In a sanitizer build, no leak check at the exit of the real-X run: LeakSanitizer's
+  # tracer can crash while Qt's display threads wind down (the suites check leaks).
+  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+  if [ $# -ge 2 ]; then
+    "$1" >"$2" 2>&1 &
+  else
+    "$1" &
+  fi
+  game_pid=$!
+}
 
 # The id of the visible window titled "Jolvane", once it is there, in
 # game_window. Fails, saying why on stderr, when the game (process $1) ends

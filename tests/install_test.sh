@@ -31,10 +31,17 @@ cat >"$inner" <<'INNER'
 set -eu
 exe=$1 expect=$2
 source "$3"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 cd /   # the media are found from the executable, not the working folder
-start_game "$exe" /dev/null
+start_game "$exe" "$log"
 pid=$game_pid
-wait_for_game_window "$pid" || { echo "FAIL: no game window"; kill "$pid" 2>/dev/null; exit 1; }
+if ! wait_for_game_window "$pid"; then
+  echo "FAIL: no game window"
+  kill "$pid" 2>/dev/null || true
+  cat "$log"
+  exit 1
+fi
 wid=$game_window
 # Share of coloured (not white, not grey) pixels in the handle and in the
 # three middle reel cells, in content coordinates below the menu bar. The
@@ -77,9 +84,10 @@ else
   awk -v a="$handle" -v b="$reels" 'BEGIN {exit !(a < 0.01 && b < 0.01)}'
 fi
 INNER
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$prefix/bin/jolvane" pictures "$src/tools/x_window.sh" ||
+source "$src/tools/x_window.sh"
+run_in_new_x_server bash "$inner" "$prefix/bin/jolvane" pictures "$src/tools/x_window.sh" ||
   fail "the installed game shows no pictures"
 mv "$prefix/lib/jolvane/Resources" "$prefix/lib/jolvane/Resources.away"
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$prefix/bin/jolvane" none "$src/tools/x_window.sh" ||
+run_in_new_x_server bash "$inner" "$prefix/bin/jolvane" none "$src/tools/x_window.sh" ||
   fail "the check does not tell a game without its pictures"
 echo "PASS"

@@ -8,7 +8,7 @@ build=${1:?usage: x_smoke_test.sh <build dir> <source dir>}
 src=${2:?usage: x_smoke_test.sh <build dir> <source dir>}
 exe="$build/bin/jolvane"
 [ -x "$exe" ] || { echo "FAIL: $exe not built"; exit 1; }
-for tool in xvfb-run xdotool xwininfo xprop; do
+for tool in Xvfb xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool missing (tools/deps.sh installs it)"; exit 1; }
 done
 
@@ -62,5 +62,6 @@ exit "$status"
 INNER
 wmclass=$(sed -n 's/^StartupWMClass=//p' "$src/data/example.brenwick.jolvane.desktop")
 [ -n "$wmclass" ] || { echo "FAIL: the desktop entry names no StartupWMClass"; exit 1; }
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$exe" "$log" "$wmclass" "$src/tools/x_window.sh"
+source "$src/tools/x_window.sh"
+run_in_new_x_server bash "$inner" "$exe" "$log" "$wmclass" "$src/tools/x_window.sh"
 echo "PASS"

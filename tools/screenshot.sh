@@ -46,5 +46,6 @@ import -window "$wid" "$out"
 xdotool key --clearmodifiers ctrl+q
 wait "$pid" || true
 INNER
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$exe" "$out" "$src/tools/x_window.sh" "$@"
+source "$src/tools/x_window.sh"
+run_in_new_x_server bash "$inner" "$exe" "$out" "$src/tools/x_window.sh" "$@"
 echo "$out"

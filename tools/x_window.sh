@@ -1,7 +1,8 @@
-# The game's window in a real X server, for the scripts that start the game
-# there (tests/x_smoke_test.sh, tests/install_test.sh, tools/screenshot.sh).
-# Source it inside the X session; it needs xdotool.
+# The game in a real X server, for the scripts that start it there
+# (tests/x_smoke_test.sh, tests/install_test.sh, tools/screenshot.sh). Source
+# it; it needs Xvfb and xdotool.
 #
+#   run_in_new_x_server bash inner.sh ...    # and in inner.sh:
 #   start_game "$exe" "$log"; pid=$game_pid
 #   wait_for_game_window "$pid" || exit 1   # sets game_window
 #   focus_game_window "$game_window" || exit 1
@@ -10,6 +11,36 @@
 #
 # The bounds are generous: on a busy machine a sanitizer build may take many
 # seconds to show its window. They only end a wait that has gone wrong.
+
+# Runs a command with DISPLAY set to an X server of its own (Xvfb, 1024x768,
+# 24 bits, local connections only), started for it and stopped after it;
+# returns the command's status. The server takes a free display itself
+# (-displayfd), so runs side by side, from this suite or another, never share
+# one, as two `xvfb-run -a` started together can (seen: the game found no
+# display).
+run_in_new_x_server() {
+  local dir xpid status=0
+  local deadline=$((SECONDS + 60))
+  dir=$(mktemp -d)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
+  xpid=$!
+  # The display's number comes once the server takes connections.
+  until grep -q '^[0-9][0-9]*$' "$dir/display" 2>/dev/null; do
+    if ! kill -0 "$xpid" 2>/dev/null || [ "$SECONDS" -ge "$deadline" ]; then
+      echo "Xvfb did not start:" >&2
+      cat "$dir/log" >&2
+      kill "$xpid" 2>/dev/null
+      rm -rf "$dir"
+      return 1
+    fi
+    sleep 0.1
+  done
+  DISPLAY=":$(head -n1 "$dir/display")" "$@" || status=$?
+  kill "$xpid" 2>/dev/null
+  wait "$xpid" 2>/dev/null || true
+  rm -rf "$dir"
+  return "$status"
+}
 
 # Starts the game $1 on this X display in the background, its output to the
 # file $2 if given; its process id in game_pid.

@@ -30,20 +30,19 @@ trap 'rm -rf "$prefix" "$inner"' EXIT
 cat >"$inner" <<'INNER'
 set -eu
 exe=$1 expect=$2
-unset QT_QPA_PLATFORM
-# In a sanitizer build, no leak check at the exit of the real-X run: LeakSanitizer's
-# tracer can crash while Qt's display threads wind down (the suites check leaks).
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+source "$3"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 cd /   # the media are found from the executable, not the working folder
-"$exe" >/dev/null 2>&1 &
-pid=$!
-wid=""
-for _ in $(seq 1 200); do
-  wid=$(xdotool search --onlyvisible --name '^Jolvane$' 2>/dev/null | head -n1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "FAIL: no game window"; kill "$pid"; exit 1; }
+start_game "$exe" "$log"
+pid=$game_pid
+if ! wait_for_game_window "$pid"; then
+  echo "FAIL: no game window"
+  kill "$pid" 2>/dev/null || true
+  cat "$log"
+  exit 1
+fi
+wid=$game_window
 # Share of coloured (not white, not grey) pixels in the handle and in the
 # three middle reel cells, in content coordinates below the menu bar. The
 # pictures may take a while to reach the screen of a loaded machine: look
@@ -76,10 +75,8 @@ print("%.3f %.3f" % (share(351, 117, 394, 267), share(92, 212, 325, 275)))
   awk -v a="$handle" -v b="$reels" 'BEGIN {exit !(a > 0.05 && b > 0.05)}' && break
   [ "$expect" = pictures ] || break
 done
-xdotool windowfocus --sync "$wid" 2>/dev/null || true
-xdotool key --clearmodifiers ctrl+q
-for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill "$pid" 2>/dev/null || true
+focus_game_window "$wid" && xdotool key --clearmodifiers ctrl+q
+wait_for_exit "$pid" 5 || kill "$pid" 2>/dev/null || true
 echo "coloured share: handle $handle, middle reel cells $reels (expect $expect)"
 if [ "$expect" = pictures ]; then
   awk -v a="$handle" -v b="$reels" 'BEGIN {exit !(a > 0.05 && b > 0.05)}'
@@ -87,9 +84,10 @@ else
   awk -v a="$handle" -v b="$reels" 'BEGIN {exit !(a < 0.01 && b < 0.01)}'
 fi
 INNER
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$prefix/bin/jolvane" pictures ||
+source "$src/tools/x_window.sh"
+run_in_new_x_server bash "$inner" "$prefix/bin/jolvane" pictures "$src/tools/x_window.sh" ||
   fail "the installed game shows no pictures"
 mv "$prefix/lib/jolvane/Resources" "$prefix/lib/jolvane/Resources.away"
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$prefix/bin/jolvane" none ||
+run_in_new_x_server bash "$inner" "$prefix/bin/jolvane" none "$src/tools/x_window.sh" ||
   fail "the check does not tell a game without its pictures"
 echo "PASS"

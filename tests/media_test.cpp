@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <array>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -63,6 +64,13 @@ std::string SoundFile(const rt::Ref<rt::Sound>& sound) {
 const std::vector<std::string>& Told() {
   rt::testing::Advance(0);
   return rt::testing::Recorded().msgBoxes;
+}
+
+// What is wrong with a media file.
+enum class Fault { kMissing, kUnreadable };
+
+void PrintTo(Fault fault, std::ostream* os) {
+  *os << (fault == Fault::kMissing ? "missing" : "unreadable");
 }
 
 // The accessors on a folder of test media, outside any game.
@@ -147,28 +155,29 @@ TEST_F(Media, AnUnreadablePictureIsToldOnceAsSuch) {
   EXPECT_NE(Told()[0].find("cannot be read"), std::string::npos) << Told()[0];
 }
 
-TEST_F(Media, ASoundIsTriedOnceOnly) {
-  for (bool garbled : {false, true}) {
-    SCOPED_TRACE(garbled ? "unreadable" : "missing");
-    TearDown();
-    SetUp();
-    if (garbled) {
-      Garble("click.wav");
-    } else {
-      Remove("click.wav");
-    }
-    EXPECT_TRUE(click().IsNil());
-    ASSERT_EQ(Told().size(), 1u);
-    EXPECT_NE(Told()[0].find("\"click.wav\""), std::string::npos) << Told()[0];
-    EXPECT_NE(Told()[0].find(garbled ? "cannot be read" : "missing"), std::string::npos);
-    // Put right later in the run: still not picked up, and not told again.
-    game_test::WriteWav(PathOf("click.wav"), 100);
-    EXPECT_TRUE(click().IsNil());
-    EXPECT_EQ(Told().size(), 1u);
-    // The other sounds are not affected.
-    EXPECT_FALSE(smallwin().IsNil());
+class MediaFault : public Media, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(MediaFault, ASoundIsTriedOnceOnly) {
+  const bool garbled = GetParam() == Fault::kUnreadable;
+  if (garbled) {
+    Garble("click.wav");
+  } else {
+    Remove("click.wav");
   }
+  EXPECT_TRUE(click().IsNil());
+  ASSERT_EQ(Told().size(), 1u);
+  EXPECT_NE(Told()[0].find("\"click.wav\""), std::string::npos) << Told()[0];
+  EXPECT_NE(Told()[0].find(garbled ? "cannot be read" : "missing"), std::string::npos);
+  // Put right later in the run: still not picked up, and not told again.
+  game_test::WriteWav(PathOf("click.wav"), 100);
+  EXPECT_TRUE(click().IsNil());
+  EXPECT_EQ(Told().size(), 1u);
+  // The other sounds are not affected.
+  EXPECT_FALSE(smallwin().IsNil());
 }
+
+INSTANTIATE_TEST_SUITE_P(Faults, MediaFault,
+                         ::testing::Values(Fault::kMissing, Fault::kUnreadable));
 
 TEST_F(Media, WithoutAResourcesFolderNothingLoadsAndThatIsToldOnce) {
   rt::testing::SetResourcesFolder(Folder() + "/nowhere");
@@ -238,64 +247,78 @@ TEST(ShippedMedia, EveryFileLoadsAndFitsItsPlace) {
 class GameWithoutAFile : public game_test::GameFixture {
  protected:
   GameWithoutAFile() { startInSetUp = false; }
-  std::vector<rt::Ref<rt::Canvas>> Cells() {
-    return {W().Canvas1(), W().Canvas2(), W().Canvas3(), W().Canvas4(), W().Canvas5(),
-            W().Canvas6(), W().Canvas7(), W().Canvas8(), W().Canvas9()};
-  }
-  int toldInSpin = 0;
 };
 
-TEST_F(GameWithoutAFile, EachFileMissingIsToldOnceAndPlayGoesOnAndPaysWhatItShows) {
+struct FileFault {
+  std::string file;
+  Fault fault;
+};
+
+void PrintTo(const FileFault& c, std::ostream* os) {
+  *os << c.file << " ";
+  PrintTo(c.fault, os);
+}
+
+// Each of the sixteen files, missing and unreadable.
+std::vector<FileFault> FileFaults() {
   std::vector<std::string> files = game_test::PictureFiles();
   for (const std::string& s : game_test::SoundFiles()) files.push_back(s);
-  for (bool garbled : {false, true}) {
-    for (const std::string& file : files) {
-      SCOPED_TRACE(file + (garbled ? " unreadable" : " missing"));
-      TearDown();
-      SetUp();
-      const QString path = QString::fromStdString(MediaFolder() + "/" + file);
-      if (garbled) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("garbage");
-      } else {
-        ASSERT_TRUE(QFile::remove(path));
-      }
-      StartProgram();
-      W().widget()->hide();  // no pixels looked at: spare the paints
-      // Together these spins play every sound and show every picture.
-      const std::array<std::array<int32_t, 3>, 4> spins = {{
-          {kSevenMiddle, kSevenMiddle, kSevenMiddle},
-          {kSevenMiddle, kNoSeven, kNoSeven},
-          {kSevenMiddle, kSevenMiddle, kNoSeven},
-          {3, 4, 6},
-      }};
-      for (int round = 0; round < 2; ++round) {
-        for (const auto& positions : spins) {
-          SpinTo(positions);
-          ASSERT_FALSE(HasFatalFailure());
-          EXPECT_FALSE(Module1::PlayStarted) << "play stayed locked";
-        }
-      }
-      // Without the seven picture no seven shows, and none is paid; with it
-      // every seven shown is paid.
-      const int32_t expected = file == "7.jpg" ? 20 - 8 : 20 + 2 * (69 + 1 + 5 - 1);
-      EXPECT_EQ(Module1::Bankroll, expected);
-      EXPECT_EQ(W().StaticText2()->Text(), std::to_string(expected));
-      ASSERT_EQ(MsgBoxes().size(), 1u);
-      EXPECT_NE(MsgBoxes()[0].find("\"" + file + "\""), std::string::npos) << MsgBoxes()[0];
-      EXPECT_NE(MsgBoxes()[0].find(garbled ? "cannot be read" : "missing"), std::string::npos)
-          << MsgBoxes()[0];
-      EXPECT_TRUE(rt::testing::Recorded().eventErrors.empty());
+  std::vector<FileFault> cases;
+  for (Fault fault : {Fault::kMissing, Fault::kUnreadable}) {
+    for (const std::string& file : files) cases.push_back({file, fault});
+  }
+  return cases;
+}
+
+class GameWithoutOneFile : public GameWithoutAFile,
+                           public ::testing::WithParamInterface<FileFault> {};
+
+TEST_P(GameWithoutOneFile, EachFileMissingIsToldOnceAndPlayGoesOnAndPaysWhatItShows) {
+  const std::string& file = GetParam().file;
+  const bool garbled = GetParam().fault == Fault::kUnreadable;
+  const QString path = QString::fromStdString(MediaFolder() + "/" + file);
+  if (garbled) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("garbage");
+  } else {
+    ASSERT_TRUE(QFile::remove(path));
+  }
+  StartProgram();
+  W().widget()->hide();  // no pixels looked at: spare the paints
+  // Together these spins play every sound and show every picture.
+  const std::array<std::array<int32_t, 3>, 4> spins = {{
+      {kSevenMiddle, kSevenMiddle, kSevenMiddle},
+      {kSevenMiddle, kNoSeven, kNoSeven},
+      {kSevenMiddle, kSevenMiddle, kNoSeven},
+      {3, 4, 6},
+  }};
+  for (int round = 0; round < 2; ++round) {
+    for (const auto& positions : spins) {
+      SpinTo(positions);
+      ASSERT_FALSE(HasFatalFailure());
+      EXPECT_FALSE(Module1::PlayStarted) << "play stayed locked";
     }
   }
+  // Without the seven picture no seven shows, and none is paid; with it
+  // every seven shown is paid.
+  const int32_t expected = file == "7.jpg" ? 20 - 8 : 20 + 2 * (69 + 1 + 5 - 1);
+  EXPECT_EQ(Module1::Bankroll, expected);
+  EXPECT_EQ(W().StaticText2()->Text(), std::to_string(expected));
+  ASSERT_EQ(MsgBoxes().size(), 1u);
+  EXPECT_NE(MsgBoxes()[0].find("\"" + file + "\""), std::string::npos) << MsgBoxes()[0];
+  EXPECT_NE(MsgBoxes()[0].find(garbled ? "cannot be read" : "missing"), std::string::npos)
+      << MsgBoxes()[0];
+  EXPECT_TRUE(rt::testing::Recorded().eventErrors.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, GameWithoutOneFile, ::testing::ValuesIn(FileFaults()));
 
 TEST_F(GameWithoutAFile, WithTheSevenMissingEmptyMiddleCellsAreNoSevens) {
   QFile::remove(QString::fromStdString(MediaFolder() + "/7.jpg"));
   StartProgram();
   SpinTo({kSevenMiddle, kSevenMiddle, kSevenMiddle});
-  for (const rt::Ref<rt::Canvas>& c : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
+  for (const rt::Ref<rt::Canvas>& c : MiddleRow()) {
     EXPECT_TRUE(c->Backdrop().IsNil());
   }
   EXPECT_EQ(Module1::Score, 0);
@@ -303,39 +326,56 @@ TEST_F(GameWithoutAFile, WithTheSevenMissingEmptyMiddleCellsAreNoSevens) {
   EXPECT_FALSE(W().StaticText6()->Visible());
 }
 
-TEST_F(GameWithoutAFile, WhileThePlayerReadsTheMessageTheReelsStopAndStayAsPaid) {
-  // The message about a symbol first met by the turning reels stays up for
-  // 5 s: the reels stop and are paid meanwhile, and once it is dismissed
-  // nothing redraws them.
-  for (uint32_t s = 1; s <= 12; ++s) {
-    TearDown();
-    seed = s;
-    SetUp();
-    SCOPED_TRACE("seed " + std::to_string(s));
-    QFile::remove(QString::fromStdString(MediaFolder() + "/Jack.jpg"));
-    StartProgram();
-    rt::testing::Advance(0);  // where the opening reels showed the jack
-    std::vector<rt::Ref<rt::Picture>> whenRead;
-    rt::testing::OnMsgBox([&](const std::string&) {
-      rt::testing::Advance(5000);
-      for (const rt::Ref<rt::Canvas>& c : Cells()) whenRead.push_back(c->Backdrop());
-    });
-    Spin();
-    if (whenRead.empty()) continue;  // told at the opening
-    EXPECT_EQ(Module1::StopColThree, "True");
-    std::vector<rt::Ref<rt::Picture>> now;
-    for (const rt::Ref<rt::Canvas>& c : Cells()) now.push_back(c->Backdrop());
-    EXPECT_TRUE(now == whenRead) << "a reel was drawn after it had stopped";
-    int32_t sevens = 0;
-    for (const rt::Ref<rt::Canvas>& c : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
-      sevens += FileOf(c->Backdrop()) == "7.jpg";
-    }
-    EXPECT_EQ(Module1::Score, sevens);
-    EXPECT_FALSE(Module1::PlayStarted);
-    ++toldInSpin;
-  }
-  EXPECT_GT(toldInSpin, 0);
+// The message about a symbol first met by the turning reels stays up for 5 s:
+// the reels stop and are paid meanwhile, and once it is dismissed nothing
+// redraws them. Whether the jack is first met by the opening reels or by the
+// spin depends on the seed.
+enum MessageTime { kAtTheOpening, kInTheSpin };
+
+struct ReadingCase {
+  uint32_t seed;
+  MessageTime told;
+};
+
+void PrintTo(const ReadingCase& c, std::ostream* os) {
+  *os << "seed " << c.seed
+      << (c.told == kInTheSpin ? ", told in the spin" : ", told at the opening");
 }
+
+class GameWithoutTheJack : public GameWithoutAFile,
+                           public ::testing::WithParamInterface<ReadingCase> {
+ protected:
+  GameWithoutTheJack() { seed = GetParam().seed; }
+};
+
+TEST_P(GameWithoutTheJack, WhileThePlayerReadsTheMessageTheReelsStopAndStayAsPaid) {
+  QFile::remove(QString::fromStdString(MediaFolder() + "/Jack.jpg"));
+  StartProgram();
+  rt::testing::Advance(0);  // where the opening reels showed the jack
+  std::vector<rt::Ref<rt::Picture>> whenRead;
+  rt::testing::OnMsgBox([&](const std::string&) {
+    rt::testing::Advance(5000);
+    for (const rt::Ref<rt::Canvas>& c : Cells()) whenRead.push_back(c->Backdrop());
+  });
+  Spin();
+  ASSERT_EQ(whenRead.empty() ? kAtTheOpening : kInTheSpin, GetParam().told);
+  if (GetParam().told == kAtTheOpening) return;
+  EXPECT_EQ(Module1::StopColThree, "True");
+  std::vector<rt::Ref<rt::Picture>> now;
+  for (const rt::Ref<rt::Canvas>& c : Cells()) now.push_back(c->Backdrop());
+  EXPECT_TRUE(now == whenRead) << "a reel was drawn after it had stopped";
+  EXPECT_EQ(Module1::Score, MiddleRowSevens());
+  EXPECT_FALSE(Module1::PlayStarted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seeds, GameWithoutTheJack,
+    ::testing::Values(ReadingCase{1, kAtTheOpening}, ReadingCase{2, kAtTheOpening},
+                      ReadingCase{3, kAtTheOpening}, ReadingCase{4, kAtTheOpening},
+                      ReadingCase{5, kInTheSpin}, ReadingCase{6, kInTheSpin},
+                      ReadingCase{7, kInTheSpin}, ReadingCase{8, kInTheSpin},
+                      ReadingCase{9, kAtTheOpening}, ReadingCase{10, kInTheSpin},
+                      ReadingCase{11, kInTheSpin}, ReadingCase{12, kAtTheOpening}));
 
 TEST_F(GameWithoutAFile, WithoutAResourcesFolderTheGameOpensAndPlays) {
   rt::testing::SetResourcesFolder(MediaFolder() + "/nowhere");

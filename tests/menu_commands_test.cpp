@@ -113,11 +113,7 @@ TEST_F(MenuCommands, AddTwentyTokensSetsTheBankrollAndUnlocksPlay) {
   Module1::PlayStarted = true;
   SetBankroll(0);
   ASSERT_TRUE(ChooseMenu("ATMAdd20Tokens"));
-  EXPECT_EQ(Module1::Bankroll, 20);
-  EXPECT_EQ(W().StaticText2()->Text(), "20");
-  EXPECT_FALSE(Module1::PlayStarted);
-  EXPECT_EQ(Module1::Wager, 5);
-  EXPECT_EQ(SelectedWager(), 5);
+  ExpectRefilled(5, 5);
   EXPECT_FALSE(Module1::Pull);
   // Enabled only at 0, so once refilled it cannot be chosen again.
   EXPECT_FALSE(ChooseMenu("ATMAdd20Tokens"));

@@ -1,6 +1,7 @@
 // The payout: the pay table on the middle row, the banner and its 8000 ms,
 // the win sounds and their waits, the bankruptcy at exactly 0 and its lock.
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,97 +12,110 @@
 
 namespace {
 
+using game_test::kBankruptMessage;
 using game_test::kNoSeven;
 using game_test::kSevenBottom;
 using game_test::kSevenMiddle;
 using game_test::kSevenTop;
+using game_test::SoundLengths;
 using rt::testing::Advance;
 using rt::testing::AdvanceUntil;
 using rt::testing::Now;
 
-const char kBankrupt[] = "You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.";
-
 class Payout : public game_test::GameFixture {};
 
-TEST_F(Payout, TheMiddleRowPaysByThePayTable) {
-  struct Case {
-    const char* name;
-    int32_t wager;
-    std::array<int32_t, 3> positions;
-    int32_t score, bankroll;
-  };
-  const int32_t M = kSevenMiddle, N = kNoSeven, T = kSevenTop, B = kSevenBottom;
-  // From a bankroll of 20, which no wager here exceeds: no lowering.
-  const Case cases[] = {
-      {"no seven", 5, {N, N, N}, 0, 15},
-      {"one seven on reel 1", 5, {M, N, N}, 1, 25},
-      {"one seven on reel 2", 5, {N, M, N}, 1, 25},
-      {"one seven on reel 3", 5, {N, N, M}, 1, 25},
-      {"two sevens", 5, {M, N, M}, 2, 45},
-      {"three sevens", 5, {M, M, M}, 3, 365},
-      {"sevens in the top row", 5, {T, T, T}, 0, 15},
-      {"sevens in the bottom row", 5, {B, B, B}, 0, 15},
-      {"one seven in the middle, the others off it", 5, {T, M, B}, 1, 25},
-      {"wager 1, no seven", 1, {N, N, N}, 0, 19},
-      {"wager 1, one seven", 1, {N, M, N}, 1, 21},
-      {"wager 1, two sevens", 1, {M, M, N}, 2, 25},
-      {"wager 1, three sevens", 1, {M, M, M}, 3, 89},
-      {"wager 10, no seven", 10, {N, N, N}, 0, 10},
-      {"wager 10, one seven", 10, {N, N, M}, 1, 30},
-      {"wager 10, two sevens", 10, {N, M, M}, 2, 70},
-      {"wager 10, three sevens", 10, {M, M, M}, 3, 710},
-  };
-  for (const Case& c : cases) {
-    TearDown();
-    SetUp();
-    SCOPED_TRACE(c.name);
-    ClickWager(c.wager);
-    SpinTo(c.positions);
-    EXPECT_EQ(Module1::Wager, c.wager);
-    EXPECT_EQ(Module1::Score, c.score);
-    EXPECT_EQ(Module1::Bankroll, c.bankroll);
-    EXPECT_EQ(W().StaticText2()->Text(), std::to_string(c.bankroll));
-    EXPECT_EQ(W().StaticText6()->Visible(), c.score == 3);
-    EXPECT_FALSE(Module1::PlayStarted);
-    EXPECT_TRUE(MsgBoxes().empty());
-  }
+// The middle rows, by the positions where the reels stop.
+constexpr int32_t M = kSevenMiddle, N = kNoSeven, T = kSevenTop, B = kSevenBottom;
+
+struct PayCase {
+  const char* name;
+  int32_t wager;
+  std::array<int32_t, 3> positions;
+  int32_t score, bankroll;
+};
+
+void PrintTo(const PayCase& c, std::ostream* os) {
+  *os << c.name;
 }
 
-TEST_F(Payout, TheWinSoundIsWaitedForOnlyWithSoundOn) {
-  struct Case {
-    std::array<int32_t, 3> positions;
-    bool soundOn;
-    int32_t waitMs;
-  };
-  const int32_t M = kSevenMiddle, N = kNoSeven;
-  const Case cases[] = {
-      {{N, N, N}, true, 0},
-      {{M, N, N}, true, lengths.smallwinMs},
-      {{M, M, N}, true, lengths.medwinMs},
-      {{M, M, M}, true, lengths.jackpotMs},
-      {{M, N, N}, false, 0},
-      {{M, M, M}, false, 0},
-  };
-  for (const Case& c : cases) {
-    TearDown();
-    SetUp();
-    SCOPED_TRACE(std::to_string(c.waitMs) + (c.soundOn ? " with sound" : " without sound"));
-    if (!c.soundOn) {
-      ASSERT_TRUE(ChooseMenu("SoundSoundOff"));
-    }
-    // A pull tried during the wait is not taken: play is still locked.
-    At(3800 + c.waitMs / 2, [this] { ClickHandle(); });
-    SpinTo(c.positions);
-    const int64_t stop3 = spinStartAt + 3500;
-    EXPECT_GE(Now() - stop3, c.waitMs);
-    EXPECT_LT(Now() - stop3, c.waitMs + 100);
-    EXPECT_FALSE(Module1::PlayStarted);
-    EXPECT_FALSE(Module1::Pull);
-    // Unlocked: the next pull is taken.
-    ClickHandle();
-    EXPECT_TRUE(Module1::Pull);
-  }
+class PayoutTable : public Payout, public ::testing::WithParamInterface<PayCase> {};
+
+TEST_P(PayoutTable, TheMiddleRowPaysByThePayTable) {
+  const PayCase& c = GetParam();
+  ClickWager(c.wager);
+  SpinTo(c.positions);
+  EXPECT_EQ(Module1::Wager, c.wager);
+  EXPECT_EQ(Module1::Score, c.score);
+  EXPECT_EQ(Module1::Bankroll, c.bankroll);
+  EXPECT_EQ(W().StaticText2()->Text(), std::to_string(c.bankroll));
+  EXPECT_EQ(W().StaticText6()->Visible(), c.score == 3);
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_TRUE(MsgBoxes().empty());
 }
+
+// From a bankroll of 20, which no wager here exceeds: no lowering.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PayoutTable,
+    ::testing::Values(PayCase{"no seven", 5, {N, N, N}, 0, 15},
+                      PayCase{"one seven on reel 1", 5, {M, N, N}, 1, 25},
+                      PayCase{"one seven on reel 2", 5, {N, M, N}, 1, 25},
+                      PayCase{"one seven on reel 3", 5, {N, N, M}, 1, 25},
+                      PayCase{"two sevens", 5, {M, N, M}, 2, 45},
+                      PayCase{"three sevens", 5, {M, M, M}, 3, 365},
+                      PayCase{"sevens in the top row", 5, {T, T, T}, 0, 15},
+                      PayCase{"sevens in the bottom row", 5, {B, B, B}, 0, 15},
+                      PayCase{"one seven in the middle, the others off it", 5, {T, M, B}, 1, 25},
+                      PayCase{"wager 1, no seven", 1, {N, N, N}, 0, 19},
+                      PayCase{"wager 1, one seven", 1, {N, M, N}, 1, 21},
+                      PayCase{"wager 1, two sevens", 1, {M, M, N}, 2, 25},
+                      PayCase{"wager 1, three sevens", 1, {M, M, M}, 3, 89},
+                      PayCase{"wager 10, no seven", 10, {N, N, N}, 0, 10},
+                      PayCase{"wager 10, one seven", 10, {N, N, M}, 1, 30},
+                      PayCase{"wager 10, two sevens", 10, {N, M, M}, 2, 70},
+                      PayCase{"wager 10, three sevens", 10, {M, M, M}, 3, 710}));
+
+struct WinSoundCase {
+  std::array<int32_t, 3> positions;
+  bool soundOn;
+  // The sound waited for, nullptr for none; its length is the fixture's.
+  int32_t SoundLengths::*sound;
+};
+
+void PrintTo(const WinSoundCase& c, std::ostream* os) {
+  int32_t sevens = 0;
+  for (int32_t p : c.positions) sevens += p == kSevenMiddle;
+  *os << sevens << (sevens == 1 ? " seven" : " sevens")
+      << (c.soundOn ? ", sound on" : ", sound off");
+}
+
+class PayoutWinSound : public Payout, public ::testing::WithParamInterface<WinSoundCase> {};
+
+TEST_P(PayoutWinSound, TheWinSoundIsWaitedForOnlyWithSoundOn) {
+  const WinSoundCase& c = GetParam();
+  const int32_t waitMs = c.sound ? lengths.*c.sound : 0;
+  if (!c.soundOn) {
+    ASSERT_TRUE(ChooseMenu("SoundSoundOff"));
+  }
+  // A pull tried during the wait is not taken: play is still locked.
+  At(3800 + waitMs / 2, [this] { ClickHandle(); });
+  SpinTo(c.positions);
+  const int64_t stop3 = spinStartAt + 3500;
+  EXPECT_GE(Now() - stop3, waitMs);
+  EXPECT_LT(Now() - stop3, waitMs + 100);
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_FALSE(Module1::Pull);
+  // Unlocked: the next pull is taken.
+  ClickHandle();
+  EXPECT_TRUE(Module1::Pull);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, PayoutWinSound,
+                         ::testing::Values(WinSoundCase{{N, N, N}, true, nullptr},
+                                           WinSoundCase{{M, N, N}, true, &SoundLengths::smallwinMs},
+                                           WinSoundCase{{M, M, N}, true, &SoundLengths::medwinMs},
+                                           WinSoundCase{{M, M, M}, true, &SoundLengths::jackpotMs},
+                                           WinSoundCase{{M, N, N}, false, nullptr},
+                                           WinSoundCase{{M, M, M}, false, nullptr}));
 
 // A sound file whose header claims hours (a valid WAV of 7 KB at 1 Hz)
 // holds play no longer than the runtime's bound on a sound.
@@ -165,7 +179,7 @@ TEST_F(Payout, ALossToExactlyZeroIsBankruptAndLocksPlayUntilTheATM) {
   EXPECT_EQ(figureAtMessage, "0") << "the figure is shown before the message";
   EXPECT_EQ(W().StaticText2()->Text(), "0");
   EXPECT_EQ(Module1::Bankroll, 0);
-  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
+  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankruptMessage});
   EXPECT_TRUE(Module1::PlayStarted);
 
   // Locked: handle, space bar and wager buttons do nothing.
@@ -182,11 +196,7 @@ TEST_F(Payout, ALossToExactlyZeroIsBankruptAndLocksPlayUntilTheATM) {
 
   // The ATM is the way out; it leaves the wager and its button alone.
   ASSERT_TRUE(ChooseMenu("ATMAdd20Tokens"));
-  EXPECT_EQ(Module1::Bankroll, 20);
-  EXPECT_EQ(W().StaticText2()->Text(), "20");
-  EXPECT_FALSE(Module1::PlayStarted);
-  EXPECT_EQ(Module1::Wager, 1);
-  EXPECT_EQ(SelectedWager(), 10);
+  ExpectRefilled(1, 10);
   EXPECT_FALSE(ChooseMenu("ATMAdd20Tokens"));  // disabled again
 
   // Play goes on, on the wager the buttons now show.

@@ -6,8 +6,9 @@
 #include <QTest>
 #include <QWidget>
 #include <array>
-#include <functional>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/module1.h"
@@ -18,14 +19,13 @@
 namespace {
 
 using game_test::FileOf;
+using game_test::kBankruptMessage;
+using game_test::kLowerWagerMessage;
 using game_test::kNoSeven;
 using game_test::kSevenMiddle;
 using rt::testing::Advance;
 using rt::testing::AdvanceUntil;
 using rt::testing::Now;
-
-const char kLower[] = "I will lower your wager.";
-const char kBankrupt[] = "You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.";
 
 class Play : public game_test::GameFixture {
  protected:
@@ -59,34 +59,36 @@ class PlayLongClick : public Play {
   PlayLongClick() { lengths.clickMs = 800; }
 };
 
-TEST_F(Play, TheWindowOpensWithWagerOneTwentyTheHandleUpAndNoSevenOnTheMiddleRow) {
-  for (uint32_t s = 1; s <= 40; ++s) {
-    TearDown();
-    seed = s;
-    SetUp();
-    SCOPED_TRACE("seed " + std::to_string(s));
-    EXPECT_EQ(Module1::Wager, 1);
-    EXPECT_EQ(SelectedWager(), 1);
-    EXPECT_EQ(Module1::Bankroll, 20);
-    EXPECT_EQ(W().StaticText2()->Text(), "20");
-    EXPECT_TRUE(W().Canvas10()->Backdrop() == HandleUp1());
-    for (int32_t p : {Module1::j, Module1::k, Module1::l}) {
-      EXPECT_GE(p, 2);
-      EXPECT_LE(p, 10);
-    }
-    for (const rt::Ref<rt::Canvas>& middle : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
-      EXPECT_FALSE(middle->Backdrop().IsNil());
-      EXPECT_NE(FileOf(middle->Backdrop()), "7.jpg");
-    }
-    EXPECT_TRUE(Module1::MySound);
-    EXPECT_FALSE(Module1::PlayStarted);
-    EXPECT_FALSE(Module1::Pull);
-    EXPECT_EQ(Module1::Score, 0);
-    EXPECT_FALSE(W().StaticText6()->Visible());
-    EXPECT_TRUE(AllTimersOff());
-    EXPECT_TRUE(MsgBoxes().empty());
+// The opening reels come from the random generator: each seed opens a game.
+class PlayOpening : public Play, public ::testing::WithParamInterface<game_test::Seed> {
+ protected:
+  PlayOpening() { seed = GetParam().value; }
+};
+
+TEST_P(PlayOpening, TheWindowOpensWithWagerOneTwentyTheHandleUpAndNoSevenOnTheMiddleRow) {
+  EXPECT_EQ(Module1::Wager, 1);
+  EXPECT_EQ(SelectedWager(), 1);
+  EXPECT_EQ(Module1::Bankroll, 20);
+  EXPECT_EQ(W().StaticText2()->Text(), "20");
+  EXPECT_TRUE(W().Canvas10()->Backdrop() == HandleUp1());
+  for (int32_t p : {Module1::j, Module1::k, Module1::l}) {
+    EXPECT_GE(p, 2);
+    EXPECT_LE(p, 10);
   }
+  for (const rt::Ref<rt::Canvas>& middle : MiddleRow()) {
+    EXPECT_FALSE(middle->Backdrop().IsNil());
+    EXPECT_NE(FileOf(middle->Backdrop()), "7.jpg");
+  }
+  EXPECT_TRUE(Module1::MySound);
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_FALSE(Module1::Pull);
+  EXPECT_EQ(Module1::Score, 0);
+  EXPECT_FALSE(W().StaticText6()->Visible());
+  EXPECT_TRUE(AllTimersOff());
+  EXPECT_TRUE(MsgBoxes().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Seeds, PlayOpening, ::testing::ValuesIn(game_test::Seeds(1, 40)));
 
 TEST_F(Play, APullPlaysTheClickThenTheReelsStopInOrderAndThePayoutRunsOnce) {
   const int64_t t0 = Now();
@@ -114,10 +116,7 @@ TEST_F(Play, APullPlaysTheClickThenTheReelsStopInOrderAndThePayoutRunsOnce) {
   EXPECT_FALSE(Module1::Pull);
 
   // Paid once, on what the middle row shows.
-  int32_t sevens = 0;
-  for (const rt::Ref<rt::Canvas>& c : {W().Canvas2(), W().Canvas5(), W().Canvas8()}) {
-    sevens += FileOf(c->Backdrop()) == "7.jpg";
-  }
+  const int32_t sevens = MiddleRowSevens();
   const int32_t change[] = {-1, 1, 5, 69};
   const int32_t soundMs[] = {0, lengths.smallwinMs, lengths.medwinMs, lengths.jackpotMs};
   EXPECT_GE(Now() - t0 - 3800, soundMs[sevens]);
@@ -164,31 +163,35 @@ TEST_F(Play, WithSoundOffThePullReturnsAtOnce) {
   ExpectOneSpinFrom(t0 + 300);
 }
 
-TEST_F(Play, TheSpaceBarPullsOnlyWhileHeldAndNoPullIsPendingOrSpinning) {
-  struct Case {
-    const char* name;
-    bool spaceHeld;
-    int key;
-    bool pulls;
-  };
-  const Case cases[] = {
-      {"space bar", true, Qt::Key_Space, true},
-      {"another key while the space bar is held", true, Qt::Key_A, true},
-      {"another key alone", false, Qt::Key_A, false},
-      {"return alone", false, Qt::Key_Return, false},
-  };
-  for (const Case& c : cases) {
-    TearDown();
-    SetUp();
-    SCOPED_TRACE(c.name);
-    const int64_t t0 = Now();
-    PressKey(c.spaceHeld, c.key);
-    EXPECT_EQ(Module1::Pull, c.pulls);
-    EXPECT_EQ(Handle(), c.pulls ? "HandleDown-1.jpg" : "HandleUp-1.jpg");
-    EXPECT_EQ(Now() - t0, c.pulls ? lengths.clickMs : 0);
-    if (c.pulls) ExpectOneSpinFrom(t0 + 300);
-  }
+struct KeyCase {
+  const char* name;
+  bool spaceHeld;
+  int key;
+  bool pulls;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os) {
+  *os << c.name;
 }
+
+class PlayKey : public Play, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(PlayKey, TheSpaceBarPullsOnlyWhileHeldAndNoPullIsPendingOrSpinning) {
+  const KeyCase& c = GetParam();
+  const int64_t t0 = Now();
+  PressKey(c.spaceHeld, c.key);
+  EXPECT_EQ(Module1::Pull, c.pulls);
+  EXPECT_EQ(Handle(), c.pulls ? "HandleDown-1.jpg" : "HandleUp-1.jpg");
+  EXPECT_EQ(Now() - t0, c.pulls ? lengths.clickMs : 0);
+  if (c.pulls) ExpectOneSpinFrom(t0 + 300);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, PlayKey,
+                         ::testing::Values(KeyCase{"space bar", true, Qt::Key_Space, true},
+                                           KeyCase{"another key while the space bar is held", true,
+                                                   Qt::Key_A, true},
+                                           KeyCase{"another key alone", false, Qt::Key_A, false},
+                                           KeyCase{"return alone", false, Qt::Key_Return, false}));
 
 TEST_F(Play, TheSpaceBarIsIgnoredWhileAPullIsPending) {
   const int64_t t0 = Now();
@@ -255,10 +258,7 @@ TEST_F(Play, AScreenReaderHearsTheReelsAndItsPressOnTheHandlePullsAsAClick) {
   ASSERT_TRUE(AdvanceUntil([] { return !Module1::PlayStarted; }, 10000));
 
   // Each cell is named after the symbol it shows once the reels stand.
-  const rt::Ref<rt::Canvas> cells[] = {W().Canvas1(), W().Canvas2(), W().Canvas3(),
-                                       W().Canvas4(), W().Canvas5(), W().Canvas6(),
-                                       W().Canvas7(), W().Canvas8(), W().Canvas9()};
-  for (const rt::Ref<rt::Canvas>& cell : cells) {
+  for (const rt::Ref<rt::Canvas>& cell : Cells()) {
     QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(cell->widget());
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->role(), QAccessible::Graphic);
@@ -303,125 +303,154 @@ TEST_F(Play, TabReachesTheWagerButtonsAndTheSpaceBarStillPullsFromThem) {
 // focused "1" (round the group) has exactly a click's effect in each state
 // of the play cycle: the selection always moves; the wager follows only
 // while no pull is pending and no spin is under way.
-TEST_F(Play, AWagerChosenByAnAccessibilityActionOrAnArrowActsAsAClickInEveryState) {
-  struct Way {
-    const char* name;
-    std::function<void()> choose;
-  };
-  const Way ways[] = {
-      {"click", [this] { ClickWager(10); }},
-      {"accessibility action",
-       [this] {
-         QAccessible::queryAccessibleInterface(W().RadioButton3()->widget())
-             ->actionInterface()
-             ->doAction(QAccessibleActionInterface::toggleAction());
-       }},
-      {"left arrow",
-       [this] {
-         W().RadioButton1()->widget()->setFocus(Qt::OtherFocusReason);
-         PressKey(false, Qt::Key_Left);
-       }},
-  };
-  enum State { kIdle, kPullPending, kSpinning, kWinSoundWait };
-  struct Case {
-    const char* state;
-    State at;
-    int32_t wager;
-  };
-  const Case cases[] = {
-      {"idle", kIdle, 10},
-      {"pull pending", kPullPending, 1},
-      {"spinning", kSpinning, 1},
-      {"win sound", kWinSoundWait, 1},
-  };
-  for (const Way& way : ways) {
-    for (const Case& c : cases) {
-      TearDown();
-      SetUp();
-      SCOPED_TRACE(std::string(way.name) + " while " + c.state);
-      bool chosen = false, playStarted = false, pull = false;
-      const auto choose = [&] {
-        playStarted = Module1::PlayStarted;
-        pull = Module1::Pull;
-        way.choose();
-        chosen = true;
-      };
-      if (c.at == kWinSoundWait) {
-        // The payout runs 3800 ms after the pull; its win sound lasts 600 ms.
-        At(4100, choose);
-        SpinTo({kSevenMiddle, kNoSeven, kNoSeven});
-        EXPECT_EQ(Module1::Bankroll, 20 - 1 + 2);  // paid on the wager 1
-      } else {
-        if (c.at != kIdle) ClickHandle();
-        if (c.at == kSpinning) {
-          ASSERT_TRUE(AdvanceUntil([] { return Module1::PlayStarted; }, 1000));
-        }
-        choose();
-      }
-      ASSERT_TRUE(chosen);
-      EXPECT_EQ(playStarted, c.at == kSpinning || c.at == kWinSoundWait);
-      EXPECT_EQ(pull, c.at == kPullPending || c.at == kSpinning);
-      EXPECT_EQ(SelectedWager(), 10);
-      EXPECT_EQ(Module1::Wager, c.wager);
-      EXPECT_TRUE(MsgBoxes().empty());
+enum class WagerWay { kClick, kAccessibilityAction, kLeftArrow };
+enum class PlayState { kIdle, kPullPending, kSpinning, kWinSoundWait };
+
+struct WagerCase {
+  WagerWay way;
+  PlayState at;
+  int32_t wager;  // the wager after the choice
+};
+
+void PrintTo(const WagerCase& c, std::ostream* os) {
+  const char* const ways[] = {"click", "accessibility action", "left arrow"};
+  const char* const states[] = {"idle", "pull pending", "spinning", "win sound"};
+  *os << ways[static_cast<int>(c.way)] << " while " << states[static_cast<int>(c.at)];
+}
+
+// Every way in every state.
+std::vector<WagerCase> WagerCases() {
+  const std::pair<PlayState, int32_t> states[] = {{PlayState::kIdle, 10},
+                                                  {PlayState::kPullPending, 1},
+                                                  {PlayState::kSpinning, 1},
+                                                  {PlayState::kWinSoundWait, 1}};
+  std::vector<WagerCase> cases;
+  for (WagerWay way : {WagerWay::kClick, WagerWay::kAccessibilityAction, WagerWay::kLeftArrow}) {
+    for (const auto& [at, wager] : states) cases.push_back({way, at, wager});
+  }
+  return cases;
+}
+
+class PlayWagerChoice : public Play, public ::testing::WithParamInterface<WagerCase> {
+ protected:
+  void Choose(WagerWay way) {
+    switch (way) {
+      case WagerWay::kClick:
+        ClickWager(10);
+        break;
+      case WagerWay::kAccessibilityAction:
+        QAccessible::queryAccessibleInterface(W().RadioButton3()->widget())
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        break;
+      case WagerWay::kLeftArrow:
+        W().RadioButton1()->widget()->setFocus(Qt::OtherFocusReason);
+        PressKey(false, Qt::Key_Left);
+        break;
     }
   }
+};
+
+TEST_P(PlayWagerChoice, AWagerChosenByAnAccessibilityActionOrAnArrowActsAsAClickInEveryState) {
+  const WagerCase& c = GetParam();
+  bool chosen = false, playStarted = false, pull = false;
+  const auto choose = [&] {
+    playStarted = Module1::PlayStarted;
+    pull = Module1::Pull;
+    Choose(c.way);
+    chosen = true;
+  };
+  if (c.at == PlayState::kWinSoundWait) {
+    // The payout runs 3800 ms after the pull; its win sound lasts 600 ms.
+    At(4100, choose);
+    SpinTo({kSevenMiddle, kNoSeven, kNoSeven});
+    EXPECT_EQ(Module1::Bankroll, 20 - 1 + 2);  // paid on the wager 1
+  } else {
+    if (c.at != PlayState::kIdle) ClickHandle();
+    if (c.at == PlayState::kSpinning) {
+      ASSERT_TRUE(AdvanceUntil([] { return Module1::PlayStarted; }, 1000));
+    }
+    choose();
+  }
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(playStarted, c.at == PlayState::kSpinning || c.at == PlayState::kWinSoundWait);
+  EXPECT_EQ(pull, c.at == PlayState::kPullPending || c.at == PlayState::kSpinning);
+  EXPECT_EQ(SelectedWager(), 10);
+  EXPECT_EQ(Module1::Wager, c.wager);
+  EXPECT_TRUE(MsgBoxes().empty());
 }
 
-TEST_F(Play, AWagerAboveTheBankrollIsLoweredByThePull) {
-  struct Case {
-    int32_t bankroll, selected;
-    bool lowered;
-    int32_t wager;
-  };
-  const Case cases[] = {
-      {7, 10, true, 5},    {6, 10, true, 5}, {5, 10, true, 1}, {3, 10, true, 1},    {4, 5, true, 1},
-      {10, 10, false, 10}, {5, 5, false, 5}, {1, 1, false, 1}, {20, 10, false, 10},
-  };
-  for (const Case& c : cases) {
-    TearDown();
-    SetUp();
-    SCOPED_TRACE("bankroll " + std::to_string(c.bankroll) + ", wager " +
-                 std::to_string(c.selected));
-    ClickWager(c.selected);
-    ASSERT_EQ(Module1::Wager, c.selected);
-    SetBankroll(c.bankroll);
-    SpinTo({kNoSeven, kNoSeven, kNoSeven});
-    EXPECT_EQ(SelectedWager(), c.wager);
-    EXPECT_EQ(Module1::Wager, c.wager);
-    // The spin is paid on the lowered wager.
-    const int32_t left = c.bankroll - c.wager;
-    EXPECT_EQ(Module1::Bankroll, left);
-    std::vector<std::string> expected;
-    if (c.lowered) expected.push_back(kLower);
-    if (left == 0) expected.push_back(kBankrupt);
-    EXPECT_EQ(MsgBoxes(), expected);
-  }
+INSTANTIATE_TEST_SUITE_P(WaysAndStates, PlayWagerChoice, ::testing::ValuesIn(WagerCases()));
+
+struct LowerCase {
+  int32_t bankroll, selected;
+  bool lowered;
+  int32_t wager;
+};
+
+void PrintTo(const LowerCase& c, std::ostream* os) {
+  *os << "bankroll " << c.bankroll << ", wager " << c.selected;
 }
 
-TEST_F(Play, AWagerButtonDuringAPendingPullLeavesTheSpinsWager) {
-  // Bankroll 5 on the wager 5: the pull's comparison passes; the button "10"
-  // clicked before the spin starts must not put 10 at stake.
-  enum Road { kAlone, kThenSecondClick, kThenSecondClickAndSpace };
-  for (Road road : {kAlone, kThenSecondClick, kThenSecondClickAndSpace}) {
-    TearDown();
-    SetUp();
-    SCOPED_TRACE("road " + std::to_string(road));
-    ClickWager(5);
-    SetBankroll(5);
-    ClickHandle();
-    ClickWager(10);
-    EXPECT_EQ(SelectedWager(), 10);
-    EXPECT_EQ(Module1::Wager, 5);
-    if (road != kAlone) ClickHandle();
-    if (road == kThenSecondClickAndSpace) PressKey();
-    EXPECT_EQ(Module1::Wager, 5);
-    SpinTo({kNoSeven, kNoSeven, kNoSeven});  // the pull after it is locked out
-    EXPECT_EQ(Module1::Bankroll, 0);
-    EXPECT_EQ(W().StaticText2()->Text(), "0");
-    EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
-  }
+class PlayLowering : public Play, public ::testing::WithParamInterface<LowerCase> {};
+
+TEST_P(PlayLowering, AWagerAboveTheBankrollIsLoweredByThePull) {
+  const LowerCase& c = GetParam();
+  ClickWager(c.selected);
+  ASSERT_EQ(Module1::Wager, c.selected);
+  SetBankroll(c.bankroll);
+  SpinTo({kNoSeven, kNoSeven, kNoSeven});
+  EXPECT_EQ(SelectedWager(), c.wager);
+  EXPECT_EQ(Module1::Wager, c.wager);
+  // The spin is paid on the lowered wager.
+  const int32_t left = c.bankroll - c.wager;
+  EXPECT_EQ(Module1::Bankroll, left);
+  std::vector<std::string> expected;
+  if (c.lowered) expected.push_back(kLowerWagerMessage);
+  if (left == 0) expected.push_back(kBankruptMessage);
+  EXPECT_EQ(MsgBoxes(), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(BankrollsAndWagers, PlayLowering,
+                         ::testing::Values(LowerCase{7, 10, true, 5}, LowerCase{6, 10, true, 5},
+                                           LowerCase{5, 10, true, 1}, LowerCase{3, 10, true, 1},
+                                           LowerCase{4, 5, true, 1}, LowerCase{10, 10, false, 10},
+                                           LowerCase{5, 5, false, 5}, LowerCase{1, 1, false, 1},
+                                           LowerCase{20, 10, false, 10}));
+
+// Bankroll 5 on the wager 5: the pull's comparison passes; the button "10"
+// clicked before the spin starts must not put 10 at stake, also when the
+// player clicks the handle again, or then presses the space bar.
+enum class Road { kAlone, kThenSecondClick, kThenSecondClickAndSpace };
+
+void PrintTo(Road road, std::ostream* os) {
+  const char* const names[] = {"alone", "then a second click",
+                               "then a second click and the space bar"};
+  *os << names[static_cast<int>(road)];
+}
+
+class PlayPendingWager : public Play, public ::testing::WithParamInterface<Road> {};
+
+TEST_P(PlayPendingWager, AWagerButtonDuringAPendingPullLeavesTheSpinsWager) {
+  const Road road = GetParam();
+  ClickWager(5);
+  SetBankroll(5);
+  ClickHandle();
+  ClickWager(10);
+  EXPECT_EQ(SelectedWager(), 10);
+  EXPECT_EQ(Module1::Wager, 5);
+  if (road != Road::kAlone) ClickHandle();
+  if (road == Road::kThenSecondClickAndSpace) PressKey();
+  EXPECT_EQ(Module1::Wager, 5);
+  SpinTo({kNoSeven, kNoSeven, kNoSeven});  // the pull after it is locked out
+  EXPECT_EQ(Module1::Bankroll, 0);
+  EXPECT_EQ(W().StaticText2()->Text(), "0");
+  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankruptMessage});
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, PlayPendingWager,
+                         ::testing::Values(Road::kAlone, Road::kThenSecondClick,
+                                           Road::kThenSecondClickAndSpace));
 
 TEST_F(PlayLongClick, AWagerButtonAndASecondClickInsideTheClickWaitLeaveTheSpinsWager) {
   ClickWager(5);
@@ -434,7 +463,7 @@ TEST_F(PlayLongClick, AWagerButtonAndASecondClickInsideTheClickWaitLeaveTheSpins
   const std::array<int32_t, 3> none = {kNoSeven, kNoSeven, kNoSeven};
   FinishSpin(&none);
   EXPECT_EQ(Module1::Bankroll, 0);
-  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankrupt});
+  EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankruptMessage});
 }
 
 TEST_F(Play, ClosingTheGameWindowEndsTheProgram) {

@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -228,48 +228,61 @@ TEST_F(RadioTest, AssistiveTechnologySeesRadioButtonsThatChooseAsAClickDoes) {
 
 // Whichever way "3" is chosen, it ends alone selected in its group, its
 // Action raised once, the other group untouched.
-TEST_F(RadioTest, EveryWayOfChoosingSelectsOneButtonAndRaisesActionOnce) {
-  using Buttons = std::vector<Ref<rt::RadioButton>>;
-  const auto act = [](const Ref<rt::RadioButton>& r, const QString& action) {
-    QAccessible::queryAccessibleInterface(r->widget())->actionInterface()->doAction(action);
-  };
-  const auto arrow = [](const Ref<rt::RadioButton>& from, Qt::Key key) {
-    from->widget()->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(from->widget(), key);
-  };
-  struct Case {
-    const char* way;
-    std::function<void(const Buttons&)> choose;
-    bool focusMoves;
-  };
-  const Case cases[] = {
-      {"click", [](const Buttons& b) { QTest::mouseClick(b[2]->widget(), Qt::LeftButton); }, false},
-      {"right arrow on 2", [&](const Buttons& b) { arrow(b[1], Qt::Key_Right); }, true},
-      {"down arrow on 2", [&](const Buttons& b) { arrow(b[1], Qt::Key_Down); }, true},
-      {"left arrow on 1, round the group", [&](const Buttons& b) { arrow(b[0], Qt::Key_Left); },
-       true},
-      {"toggle action",
-       [&](const Buttons& b) { act(b[2], QAccessibleActionInterface::toggleAction()); }, false},
-      {"press action",
-       [&](const Buttons& b) { act(b[2], QAccessibleActionInterface::pressAction()); }, false},
-      {"Qt's toggle()",
-       [](const Buttons& b) { static_cast<QRadioButton*>(b[2]->widget())->toggle(); }, false},
-      {"Value = True", [](const Buttons& b) { b[2]->SetValue(true); }, false},
-  };
-  for (const Case& c : cases) {
-    TearDown();
-    SetUp();
-    SCOPED_TRACE(c.way);
-    c.choose(wager);
-    EXPECT_EQ(Values(), (std::vector<bool>{false, false, true}));
-    EXPECT_EQ(g_log, std::vector<std::string>{"RadioButton3"});
-    EXPECT_TRUE(other[0]->Value());
-    EXPECT_FALSE(other[1]->Value());
-    if (c.focusMoves) {
-      EXPECT_EQ(window->widget()->focusWidget(), wager[2]->widget());
-    }
+using Buttons = std::vector<Ref<rt::RadioButton>>;
+
+void Act(const Ref<rt::RadioButton>& r, const QString& action) {
+  QAccessible::queryAccessibleInterface(r->widget())->actionInterface()->doAction(action);
+}
+
+void Arrow(const Ref<rt::RadioButton>& from, Qt::Key key) {
+  from->widget()->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(from->widget(), key);
+}
+
+struct ChoiceCase {
+  const char* way;
+  void (*choose)(const Buttons&);
+  bool focusMoves;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* os) {
+  *os << c.way;
+}
+
+class RadioChoiceTest : public RadioTest, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(RadioChoiceTest, EveryWayOfChoosingSelectsOneButtonAndRaisesActionOnce) {
+  const ChoiceCase& c = GetParam();
+  c.choose(wager);
+  EXPECT_EQ(Values(), (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(g_log, std::vector<std::string>{"RadioButton3"});
+  EXPECT_TRUE(other[0]->Value());
+  EXPECT_FALSE(other[1]->Value());
+  if (c.focusMoves) {
+    EXPECT_EQ(window->widget()->focusWidget(), wager[2]->widget());
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, RadioChoiceTest,
+    ::testing::Values(
+        ChoiceCase{"click",
+                   [](const Buttons& b) { QTest::mouseClick(b[2]->widget(), Qt::LeftButton); },
+                   false},
+        ChoiceCase{"right arrow on 2", [](const Buttons& b) { Arrow(b[1], Qt::Key_Right); }, true},
+        ChoiceCase{"down arrow on 2", [](const Buttons& b) { Arrow(b[1], Qt::Key_Down); }, true},
+        ChoiceCase{"left arrow on 1, round the group",
+                   [](const Buttons& b) { Arrow(b[0], Qt::Key_Left); }, true},
+        ChoiceCase{"toggle action",
+                   [](const Buttons& b) { Act(b[2], QAccessibleActionInterface::toggleAction()); },
+                   false},
+        ChoiceCase{"press action",
+                   [](const Buttons& b) { Act(b[2], QAccessibleActionInterface::pressAction()); },
+                   false},
+        ChoiceCase{"Qt's toggle()",
+                   [](const Buttons& b) { static_cast<QRadioButton*>(b[2]->widget())->toggle(); },
+                   false},
+        ChoiceCase{"Value = True", [](const Buttons& b) { b[2]->SetValue(true); }, false}));
 
 TEST_F(RadioTest, SpaceOnAFocusedButtonChoosesNothing) {
   wager[2]->widget()->setFocus(Qt::OtherFocusReason);

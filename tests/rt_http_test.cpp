@@ -72,6 +72,15 @@ class HttpTest : public ::testing::Test {
   static bool Await(const Answer& answer, int64_t limitMs = kHangMs) {
     return rt::testing::AdvanceUntil([&] { return answer.events > 0; }, limitMs);
   }
+  // Gets `url` on a socket of its own and waits for the answer; none when
+  // no answer came.
+  std::optional<Answer> Fetch(const std::string& url) {
+    Answer answer;
+    auto socket = Socket(answer);
+    socket->Get(url);
+    if (!Await(answer)) return std::nullopt;
+    return answer;
+  }
   std::string File(const QByteArray& bytes) {
     QFile file(dir_.filePath(QStringLiteral("body%1").arg(files_++)));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -132,12 +141,10 @@ TEST_F(HttpTest, InvalidBytesArriveAsValidText) {
   const char bytes[] = {'a', '\xFF', '\xFE', 'b', '\0', 'c'};
   auto server = HttpServer::Start({"--body-file", File(QByteArray(bytes, sizeof bytes))});
   ASSERT_TRUE(server);
-  Answer answer;
-  auto socket = Socket(answer);
-  socket->Get(server->Url());
-  ASSERT_TRUE(Await(answer));
+  const std::optional<Answer> answer = Fetch(server->Url());
+  ASSERT_TRUE(answer);
   const char text[] = {'a', '\xEF', '\xBF', '\xBD', '\xEF', '\xBF', '\xBD', 'b', '\0', 'c'};
-  EXPECT_EQ(answer.content, std::string(text, sizeof text));
+  EXPECT_EQ(answer->content, std::string(text, sizeof text));
 }
 
 // The size cap: a body at the cap is a page; one byte more is an error,
@@ -156,13 +163,11 @@ TEST_F(HttpTest, SizeCap) {
     SCOPED_TRACE(c.name);
     auto server = HttpServer::Start(c.options);
     ASSERT_TRUE(server);
-    Answer answer;
-    auto socket = Socket(answer);
-    socket->Get(server->Url());
-    ASSERT_TRUE(Await(answer));
-    EXPECT_EQ(answer.error, c.error);
+    const std::optional<Answer> answer = Fetch(server->Url());
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->error, c.error);
     if (!c.error) {
-      EXPECT_EQ(answer.content.size(), 65536u);
+      EXPECT_EQ(answer->content.size(), 65536u);
     }
   }
 }
@@ -186,12 +191,10 @@ TEST_F(HttpTest, TransferFailuresAreErrors) {
       ASSERT_TRUE(server);
       url = server->Url();
     }
-    Answer answer;
-    auto socket = Socket(answer);
-    socket->Get(url);
-    ASSERT_TRUE(Await(answer));
-    EXPECT_EQ(answer.error, c.error);
-    EXPECT_EQ(answer.events, 1);
+    const std::optional<Answer> answer = Fetch(url);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->error, c.error);
+    EXPECT_EQ(answer->events, 1);
   }
 }
 
@@ -235,12 +238,10 @@ TEST_F(HttpTest, RequestGoesThroughHttpProxy) {
   auto server = HttpServer::Start({"--body", "<CurrentVersion>9.9.9</CurrentVersion>"});
   ASSERT_TRUE(server);
   server->UseAsProxy();
-  Answer answer;
-  auto socket = Socket(answer);
-  socket->Get("http://www.brenwick.example/Updates/jolvane.xml");
-  ASSERT_TRUE(Await(answer));
-  ASSERT_FALSE(answer.error) << *answer.error;
-  EXPECT_EQ(answer.content, "<CurrentVersion>9.9.9</CurrentVersion>");
+  const std::optional<Answer> answer = Fetch("http://www.brenwick.example/Updates/jolvane.xml");
+  ASSERT_TRUE(answer);
+  ASSERT_FALSE(answer->error) << *answer->error;
+  EXPECT_EQ(answer->content, "<CurrentVersion>9.9.9</CurrentVersion>");
   EXPECT_EQ(server->Requests(),
             std::vector<std::string>{"GET http://www.brenwick.example/Updates/jolvane.xml"});
   const auto details = server->RequestDetails();
@@ -256,11 +257,9 @@ TEST_F(HttpTest, RequestGoesThroughHttpProxy) {
 
 TEST_F(HttpTest, ProxyThatRefusesIsAConnectionError) {
   setenv("http_proxy", ("http://127.0.0.1:" + std::to_string(HttpServer::UnusedPort())).c_str(), 1);
-  Answer answer;
-  auto socket = Socket(answer);
-  socket->Get("http://www.brenwick.example/Updates/jolvane.xml");
-  ASSERT_TRUE(Await(answer));
-  EXPECT_EQ(answer.error, rt::kHttpErrorConnection);
+  const std::optional<Answer> answer = Fetch("http://www.brenwick.example/Updates/jolvane.xml");
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(answer->error, rt::kHttpErrorConnection);
 }
 
 // Gone before its answer: nothing is raised, nothing breaks.

@@ -17,37 +17,21 @@
 #include "rt/rt.h"
 #include "rt/testing/driver.h"
 #include "tests/support/http_server.h"
+#include "tests/support/update_fixture.h"
 #include "update/self_test.h"
 #include "update/update_window.h"
 
 namespace {
 
-using test_support::HttpServer;
+// The test HTTP server, the update check's texts and its fixture.
+using namespace test_support;
 
-const char kVersionClass[] = "selfTest.selfTest";
-const char kUpdateClass[] = "updateWindow.updateWindow";
 const char kCurrentDocument[] =
     "<update><CurrentVersion>1.0.0</CurrentVersion><Description>-</Description>"
     "<Free>Yes</Free></update>";
 
-class SelfTestWindow : public ::testing::Test {
+class SelfTestWindow : public UpdateFixture {
  protected:
-  void SetUp() override {
-    rt::testing::ResetRuntime();
-    rt::testing::Reset();
-    rt::RuntimeRegisterAppObject(rt::RuntimeNewObject<App>());
-    rt::testing::SetHttpLimits(10000, 65536);
-  }
-  void TearDown() override {
-    EXPECT_TRUE(rt::testing::Recorded().eventErrors.empty())
-        << "a handler failed: " << rt::testing::Recorded().eventErrors.front();
-    rt::testing::ResetRuntime();
-    rt::testing::Reset();
-    rt::testing::SetHttpLimits(20000, 65536);
-    HttpServer::ClearProxy();
-    server_.reset();
-  }
-
   static rt::Ref<selfTest> Living() {
     return rt::RuntimeCheckCast<selfTest>(rt::GetImplicitWindow(kVersionClass));
   }
@@ -80,13 +64,7 @@ class SelfTestWindow : public ::testing::Test {
   }
 
   // A server that answers with the current version, as the proxy.
-  void ServeCurrent() {
-    server_ = HttpServer::Start({"--body", kCurrentDocument});
-    ASSERT_TRUE(server_);
-    server_->UseAsProxy();
-  }
-
-  std::unique_ptr<HttpServer> server_;
+  void ServeCurrent() { Serve({"--body", kCurrentDocument}); }
 };
 
 TEST_F(SelfTestWindow, CheckNowShowsTheRunningVersionWithoutBlocking) {
@@ -178,10 +156,8 @@ TEST_P(SelfTestWindowButton, RunsTheCheckAndLeavesNoVersionWindow) {
   }
 
   EXPECT_TRUE(modal);
-  EXPECT_EQ(rt::testing::Recorded().msgBoxes,
-            std::vector<std::string>{"You are using the current version. No update is available."});
-  EXPECT_EQ(server_->Requests(),
-            std::vector<std::string>{"GET http://www.brenwick.example/Updates/jolvane.xml"});
+  EXPECT_EQ(rt::testing::Recorded().msgBoxes, std::vector<std::string>{kCurrentVersionMessage});
+  EXPECT_EQ(server_->Requests(), std::vector<std::string>{kUpdateRequest});
   EXPECT_FALSE(rt::GetImplicitWindow(kUpdateClass));
   EXPECT_FALSE(Living());
   EXPECT_EQ(LivingVersionWindows(), 0);

@@ -21,26 +21,21 @@
 #include "rt/rt.h"
 #include "rt/testing/driver.h"
 #include "tests/support/http_server.h"
+#include "tests/support/update_fixture.h"
 #include "update/self_test.h"
 #include "update/update_window.h"
 
 namespace {
 
-using test_support::HttpServer;
+// The test HTTP server, the update check's texts and its fixture.
+using namespace test_support;
 
-const char kUpdateClass[] = "updateWindow.updateWindow";
-const char kVersionClass[] = "selfTest.selfTest";
-const char kRequest[] = "GET http://www.brenwick.example/Updates/jolvane.xml";
 const char kSite[] = "http://www.brenwick.example";
 const char kDownload[] = "http://www.brenwick.example/jolvane/download.html";
-const char kCurrent[] = "You are using the current version. No update is available.";
 const char kTitle[] = "New version available!";
 
-// The time bound of a transfer: roomy for a loaded machine, and short where
-// a test waits for it to run out.
-constexpr int32_t kBoundMs = 10000;
+// The time bound of a transfer where a test waits for it to run out.
 constexpr int32_t kShortBoundMs = 1200;
-constexpr int64_t kCapBytes = 65536;
 
 std::string ErrorMessage(int32_t code) {
   return "There was a communication error with the website. Please try again later. (Code: " +
@@ -83,33 +78,10 @@ struct Seen {
   bool closedAtDialog = true;
 };
 
-class UpdateCheck : public ::testing::Test {
+class UpdateCheck : public UpdateFixture {
  protected:
-  void SetUp() override {
-    rt::testing::ResetRuntime();
-    rt::testing::Reset();
-    rt::RuntimeRegisterAppObject(rt::RuntimeNewObject<App>());
-    rt::testing::SetHttpLimits(kBoundMs, kCapBytes);
-  }
-
-  void TearDown() override {
-    EXPECT_TRUE(Recorded().eventErrors.empty())
-        << "a handler failed: " << Recorded().eventErrors.front();
-    rt::testing::ResetRuntime();
-    rt::testing::Reset();
-    rt::testing::SetHttpLimits(20000, 65536);
-    HttpServer::ClearProxy();
-    server_.reset();
-  }
-
   static rt::testing::Record& Recorded() { return rt::testing::Recorded(); }
 
-  // A server with this scenario, set as the process's proxy.
-  void Serve(const std::vector<std::string>& options) {
-    server_ = HttpServer::Start(options);
-    ASSERT_TRUE(server_) << "the test server did not start";
-    server_->UseAsProxy();
-  }
   void ServeDocument(const std::string& body, const std::vector<std::string>& more = {}) {
     std::vector<std::string> options{"--body", body};
     options.insert(options.end(), more.begin(), more.end());
@@ -119,7 +91,7 @@ class UpdateCheck : public ::testing::Test {
   // The server saw the program's one request for its document, and no other.
   void ExpectOneRequest() {
     ASSERT_TRUE(server_);
-    EXPECT_EQ(server_->Requests(), std::vector<std::string>{kRequest});
+    EXPECT_EQ(server_->Requests(), std::vector<std::string>{kUpdateRequest});
     const auto details = server_->RequestDetails();
     if (!details.empty()) {
       EXPECT_EQ(details.front().host, "www.brenwick.example");
@@ -188,7 +160,7 @@ class UpdateCheck : public ::testing::Test {
   }
 
   void ExpectCurrentPath() {
-    EXPECT_EQ(Recorded().msgBoxes, std::vector<std::string>{kCurrent});
+    EXPECT_EQ(Recorded().msgBoxes, std::vector<std::string>{kCurrentVersionMessage});
     EXPECT_EQ(seen_.labelAtBox, "This version is current.");
     EXPECT_FALSE(seen_.barVisibleAtBox);
     EXPECT_FALSE(seen_.closedAtBox);
@@ -205,7 +177,6 @@ class UpdateCheck : public ::testing::Test {
     while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
   }
 
-  std::unique_ptr<HttpServer> server_;
   rt::Ref<selfTest> versionWindow_;
   QWidget* versionWidget_ = nullptr;
   rt::Ref<updateWindow> window_;
@@ -538,8 +509,9 @@ TEST_F(UpdateCheck, EachCheckBuildsANewWindowAndSendsANewRequest) {
   window_ = nullptr;
   Check();
   EXPECT_FALSE(window_ == first);
-  EXPECT_EQ(server_->Requests(), (std::vector<std::string>{kRequest, kRequest}));
-  EXPECT_EQ(Recorded().msgBoxes, (std::vector<std::string>{kCurrent, kCurrent}));
+  EXPECT_EQ(server_->Requests(), (std::vector<std::string>{kUpdateRequest, kUpdateRequest}));
+  EXPECT_EQ(Recorded().msgBoxes,
+            (std::vector<std::string>{kCurrentVersionMessage, kCurrentVersionMessage}));
   ExpectAllClosed();
 }
 

@@ -73,7 +73,7 @@ class UpdateDocumentVersion : public ::testing::TestWithParam<VersionCase> {};
 TEST_P(UpdateDocumentVersion, ComparesThreeFieldsAsNumbers) {
   const VersionCase& c = GetParam();
   EXPECT_EQ(update::IsCurrentVersion(c.text, c.major, c.minor, c.bug), c.current)
-      << '"' << c.text << "\" against " << c.major << '.' << c.minor << '.' << c.bug;
+      << ::testing::PrintToString(c);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,7 +8,7 @@ build=${1:?usage: x_smoke_test.sh <build dir> <source dir>}
 src=${2:?usage: x_smoke_test.sh <build dir> <source dir>}
 exe="$build/bin/jolvane"
 [ -x "$exe" ] || { echo "FAIL: $exe not built"; exit 1; }
-for tool in xvfb-run xdotool xwininfo xprop; do
+for tool in Xvfb xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool missing (tools/deps.sh installs it)"; exit 1; }
 done
 
@@ -18,37 +18,39 @@ trap 'rm -f "$inner" "$log"' EXIT
 cat >"$inner" <<'INNER'
 set -u
 exe=$1 log=$2 wmclass=$3
-unset QT_QPA_PLATFORM
-# In a sanitizer build, no leak check at the exit of the real-X run: LeakSanitizer's
-# tracer can crash while Qt's display threads wind down (the suites check leaks).
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-"$exe" >"$log" 2>&1 &
-pid=$!
-wid=""
-for _ in $(seq 1 200); do
-  wid=$(xdotool search --onlyvisible --name '^Jolvane$' 2>/dev/null | head -n1 || true)
-  [ -n "$wid" ] && break
-  kill -0 "$pid" 2>/dev/null || { echo "FAIL: the game ended before showing its window"; cat "$log"; exit 1; }
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "FAIL: no window titled Jolvane within 20 s"; kill "$pid"; exit 1; }
+source "$4"
+start_game "$exe" "$log"
+pid=$game_pid
+if ! wait_for_game_window "$pid"; then
+  echo "FAIL: no game window"
+  kill "$pid" 2>/dev/null
+  cat "$log"
+  exit 1
+fi
+wid=$game_window
 xwininfo -id "$wid" | grep -E 'Width|Height|Map State'
 # Docks match the window to its desktop entry by class, and show its icon.
-props=$(xprop -id "$wid" WM_CLASS _NET_WM_ICON)
-echo "$props" | grep 'WM_CLASS'
-echo "$props" | grep -q "^WM_CLASS(STRING) = .*\"$wmclass\"\$" ||
-  { echo "FAIL: WM_CLASS is not the desktop entry's StartupWMClass \"$wmclass\""; kill "$pid"; exit 1; }
-echo "$props" | grep -q '^_NET_WM_ICON(CARDINAL) = .*Icon (' ||
-  { echo "FAIL: the window carries no _NET_WM_ICON"; kill "$pid"; exit 1; }
-xdotool windowfocus --sync "$wid" 2>/dev/null || true
-sleep 0.3
-xdotool key --clearmodifiers ctrl+q
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
+# The properties may be set just after the window shows: look again until
+# both are there, at most 20 s.
+class_ok=false icon_ok=false
+for _ in $(seq 1 200); do
+  props=$(xprop -id "$wid" WM_CLASS _NET_WM_ICON 2>/dev/null || true)
+  class_ok=false icon_ok=false
+  echo "$props" | grep -q "^WM_CLASS(STRING) = .*\"$wmclass\"\$" && class_ok=true
+  echo "$props" | grep -q '^_NET_WM_ICON(CARDINAL) = .*Icon (' && icon_ok=true
+  $class_ok && $icon_ok && break
   sleep 0.1
 done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "FAIL: Ctrl+Q did not end the game within 10 s"
+echo "$props" | grep 'WM_CLASS' || true
+$class_ok ||
+  { echo "FAIL: WM_CLASS is not the desktop entry's StartupWMClass \"$wmclass\""; kill "$pid"; exit 1; }
+$icon_ok || { echo "FAIL: the window carries no _NET_WM_ICON"; kill "$pid"; exit 1; }
+# Keys go where the X server has the focus; the game sees the focus change
+# before the key, both coming in order over its connection.
+focus_game_window "$wid" || { echo "FAIL: the game window takes no focus"; kill "$pid"; exit 1; }
+xdotool key --clearmodifiers ctrl+q
+if ! wait_for_exit "$pid" 60; then
+  echo "FAIL: Ctrl+Q did not end the game within 60 s"
   kill "$pid"
   exit 1
 fi
@@ -60,5 +62,6 @@ exit "$status"
 INNER
 wmclass=$(sed -n 's/^StartupWMClass=//p' "$src/data/example.brenwick.jolvane.desktop")
 [ -n "$wmclass" ] || { echo "FAIL: the desktop entry names no StartupWMClass"; exit 1; }
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$exe" "$log" "$wmclass"
+source "$src/tools/x_window.sh"
+run_in_new_x_server bash "$inner" "$exe" "$log" "$wmclass" "$src/tools/x_window.sh"
 echo "PASS"

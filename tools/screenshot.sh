@@ -28,18 +28,13 @@ trap 'rm -f "$inner"' EXIT
 cat >"$inner" <<'INNER'
 set -eu
 exe=$1 out=$2
-shift 2
-unset QT_QPA_PLATFORM
-"$exe" &
-pid=$!
-wid=""
-for _ in $(seq 1 200); do
-  wid=$(xdotool search --onlyvisible --name '^Jolvane$' 2>/dev/null | head -n1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "no window titled Jolvane" >&2; kill "$pid"; exit 1; }
-xdotool windowfocus --sync "$wid" 2>/dev/null || true
+source "$3"
+shift 3
+start_game "$exe"
+pid=$game_pid
+wait_for_game_window "$pid" || { kill "$pid" 2>/dev/null; exit 1; }
+wid=$game_window
+focus_game_window "$wid" || true
 sleep 0.5
 if [ $# -gt 0 ]; then
   args=()
@@ -51,5 +46,6 @@ import -window "$wid" "$out"
 xdotool key --clearmodifiers ctrl+q
 wait "$pid" || true
 INNER
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$exe" "$out" "$@"
+source "$src/tools/x_window.sh"
+run_in_new_x_server bash "$inner" "$exe" "$out" "$src/tools/x_window.sh" "$@"
 echo "$out"

@@ -212,6 +212,21 @@ void GameFixture::FinishSpin(const std::array<int32_t, 3>* positions) {
       << "the spin did not end";
 }
 
+std::vector<rt::Ref<rt::Canvas>> GameFixture::Cells() {
+  return {W().Canvas1(), W().Canvas2(), W().Canvas3(), W().Canvas4(), W().Canvas5(),
+          W().Canvas6(), W().Canvas7(), W().Canvas8(), W().Canvas9()};
+}
+
+std::vector<rt::Ref<rt::Canvas>> GameFixture::MiddleRow() {
+  return {W().Canvas2(), W().Canvas5(), W().Canvas8()};
+}
+
+int32_t GameFixture::MiddleRowSevens() {
+  int32_t sevens = 0;
+  for (const rt::Ref<rt::Canvas>& cell : MiddleRow()) sevens += FileOf(cell->Backdrop()) == "7.jpg";
+  return sevens;
+}
+
 void GameFixture::SetBankroll(int32_t tokens) {
   Module1::Bankroll = tokens;
   W().StaticText2()->SetText(rt::Str(int64_t{tokens}));
@@ -227,6 +242,24 @@ void GameFixture::At(int32_t delayMs, std::function<void()> action) {
 
 const std::vector<std::string>& GameFixture::MsgBoxes() {
   return rt::testing::Recorded().msgBoxes;
+}
+
+void GameFixture::ExpectRefilled(int32_t wager, int32_t selected) {
+  EXPECT_EQ(Module1::Bankroll, 20);
+  EXPECT_EQ(W().StaticText2()->Text(), "20");
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_EQ(Module1::Wager, wager);
+  EXPECT_EQ(SelectedWager(), selected);
+}
+
+void PrintTo(const Seed& seed, std::ostream* os) {
+  *os << "seed " << seed.value;
+}
+
+std::vector<Seed> Seeds(uint32_t first, uint32_t last) {
+  std::vector<Seed> seeds;
+  for (uint32_t s = first; s <= last; ++s) seeds.push_back({s});
+  return seeds;
 }
 
 }  // namespace game_test

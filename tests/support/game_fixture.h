@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -89,11 +90,22 @@ class GameFixture : public ::testing::Test {
   // Virtual times, from the last pull of SpinTo/Spin.
   int64_t pullAt = 0, spinStartAt = 0;
 
+  // The nine reel cells, row by row, and the middle row the pay table reads.
+  std::vector<rt::Ref<rt::Canvas>> Cells();
+  std::vector<rt::Ref<rt::Canvas>> MiddleRow();
+  // How many sevens the middle row shows, read from the files behind its
+  // pictures.
+  int32_t MiddleRowSevens();
+
   // Sets the bankroll as if a payout had left it (the label is the
   // bankroll of record).
   void SetBankroll(int32_t tokens);
 
   const std::vector<std::string>& MsgBoxes();
+
+  // What the ATM leaves: a bankroll of 20, shown; play unlocked; the wager
+  // and the selected wager button as they were.
+  void ExpectRefilled(int32_t wager, int32_t selected);
 
   // Runs `action` on the event loop `delayMs` of virtual time from now, also
   // inside a wait of the game's (a sound, a message box).
@@ -111,5 +123,19 @@ inline constexpr int32_t kSevenMiddle = 1;
 inline constexpr int32_t kSevenTop = 2;
 inline constexpr int32_t kSevenBottom = 10;
 inline constexpr int32_t kNoSeven = 5;
+
+// What the game tells the player, word for word.
+inline constexpr char kBankruptMessage[] =
+    "You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.";
+inline constexpr char kLowerWagerMessage[] = "I will lower your wager.";
+
+// A seed of the runtime's random generator as a test's parameter, shown in
+// the test's name as "seed 7".
+struct Seed {
+  uint32_t value;
+};
+void PrintTo(const Seed& seed, std::ostream* os);
+// The seeds first..last, for INSTANTIATE_TEST_SUITE_P.
+std::vector<Seed> Seeds(uint32_t first, uint32_t last);
 
 }  // namespace game_test

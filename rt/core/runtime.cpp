@@ -103,9 +103,11 @@ const char* EnvOrNone(const char* name) {
   return Set(name) ? std::getenv(name) : "unset";
 }
 
-void NoDisplay() {
-  std::fprintf(stderr, "Jolvane: could not open a display (DISPLAY %s, WAYLAND_DISPLAY %s)\n",
-               EnvOrNone("DISPLAY"), EnvOrNone("WAYLAND_DISPLAY"));
+// One line; `reason` is the window system's own word on it, where it gave one.
+void NoDisplay(const QByteArray& reason = {}) {
+  std::fprintf(stderr, "Jolvane: could not open a display (DISPLAY %s, WAYLAND_DISPLAY %s)%s%s\n",
+               EnvOrNone("DISPLAY"), EnvOrNone("WAYLAND_DISPLAY"), reason.isEmpty() ? "" : ": ",
+               reason.constData());
   std::fflush(stderr);
 }
 
@@ -119,12 +121,20 @@ std::vector<HeldMessage>* g_held = nullptr;
 std::mutex g_heldLock;  // the display connection has a reader thread of its own
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  const std::lock_guard<std::mutex> lock(g_heldLock);
   if (type == QtFatalMsg) {
     // A display is named but cannot be reached (no server there, refused).
-    NoDisplay();
+    // Qt's advice to reinstall is dropped; what its platform plugin said of
+    // the connection is kept, on the same line.
+    QByteArray reason;
+    for (const HeldMessage& m : g_held ? *g_held : std::vector<HeldMessage>{}) {
+      // The connection's own words (qt.qpa.xcb, qt.qpa.wayland), not the plugin loader's.
+      if (!m.category.startsWith("qt.qpa.") || m.category == "qt.qpa.plugin") continue;
+      reason += (reason.isEmpty() ? "" : "; ") + m.text.simplified();
+    }
+    NoDisplay(reason);
     _exit(1);  // a half-made application: nothing to release
   }
-  const std::lock_guard<std::mutex> lock(g_heldLock);
   if (g_held)
     g_held->push_back({type, QByteArray(context.category ? context.category : ""), text.toUtf8()});
 }

@@ -46,7 +46,7 @@ class TextBudget {
   int Lines() const { return lines_; }
 
   // The text cut to at most `maxLines` lines on the screen (the mark
-  // included); `used` is told how many lines the result takes.
+  // included); `used` receives how many lines the result takes.
   QString Fit(const QString& text, int maxLines, int* used) const {
     const QStringList lines = text.split(QLatin1Char('\n'));
     QStringList kept;

@@ -32,7 +32,7 @@ bool SameName(const std::string& a, const std::string& b) {
 }
 
 // The transport of the HTTP plugin, loaded on first need; nullptr where the
-// plugin is missing (told once): every Get then ends on a connection error.
+// plugin is missing (reported once): every Get then ends on a connection error.
 core::HttpTransport* Transport() {
   static core::HttpTransport* transport = static_cast<core::HttpTransport*>(
       core::PluginEntry(core::kHttpPluginFile, core::kHttpPluginEntry));

@@ -78,7 +78,7 @@ std::optional<int64_t> WavDurationMs(const QString& path) {
 }
 
 // The sound output, loaded on first need; nullptr where the plugin is
-// missing or broken (told once), and the sounds are silent.
+// missing or broken (reported once), and the sounds are silent.
 const RtSoundOutput* Output() {
   static const RtSoundOutput* output = []() -> const RtSoundOutput* {
     const auto* found = static_cast<const RtSoundOutput*>(

@@ -9,7 +9,7 @@ namespace rt::core {
 
 // The entry `symbol` of the plugin `file` in "plugins" beside the folder
 // that holds the executable (as "Resources" is), called once; nullptr where
-// the plugin is missing or has no such entry, which is told once on
+// the plugin is missing or has no such entry, which is reported once on
 // standard error.
 void* PluginEntry(const char* file, const char* symbol);
 

@@ -254,6 +254,9 @@ class RadioButton : public TextControl {
  private:
   friend struct RadioAccess;
   void Select(bool raiseAction);
+  // The radio buttons of the window with the same parent, this one
+  // included, in creation order.
+  std::vector<Ref<RadioButton>> Group() const;
   void ClearRestOfGroup();
   std::string caption_;
   bool value_ = false;

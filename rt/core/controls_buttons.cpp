@@ -13,16 +13,6 @@
 
 namespace rt {
 
-namespace {
-
-template <class T>
-std::weak_ptr<T> WeakSelf(T* self) {
-  if (auto shared = self->weak_from_this().lock()) return std::static_pointer_cast<T>(shared);
-  return {};
-}
-
-}  // namespace
-
 namespace core {
 
 // The runtime keeps the group itself (radio buttons with the same parent
@@ -127,18 +117,11 @@ struct RadioAccess {
   // The next (or previous) button of the group that can be chosen, in Tab
   // order, round the group; nil when there is no other.
   static Ref<RadioButton> Neighbour(const RadioButton& button, bool forward) {
-    Ref<rt::Window> window = button.Window();
-    if (!window) return nullptr;
-    const RectControl* parent = button.Parent().get();
-    std::vector<Ref<RadioButton>> group;
-    for (const Ref<Control>& c : window->Controls()) {
-      auto other = std::dynamic_pointer_cast<RadioButton>(c.shared());
-      if (!other || other->Parent().get() != parent) continue;
+    std::vector<Ref<RadioButton>> group = button.Group();
+    std::erase_if(group, [&](const Ref<RadioButton>& other) {
       QWidget* w = other->widget();
-      if (other.get() != &button && (!w || !w->isVisibleTo(w->window()) || !w->isEnabled()))
-        continue;
-      group.push_back(Ref<RadioButton>(other));
-    }
+      return other.get() != &button && (!w || !w->isVisibleTo(w->window()) || !w->isEnabled());
+    });
     std::stable_sort(group.begin(), group.end(),
                      [](const auto& a, const auto& b) { return a->TabIndex() < b->TabIndex(); });
     const auto at =
@@ -193,15 +176,11 @@ void RadioWidget::keyPressEvent(QKeyEvent* event) {
 // --- RadioButton ----------------------------------------------------------------------
 
 QWidget* RadioButton::MakeWidget(QWidget* parent) {
-  static const bool accessible = [] {
-    QAccessible::installFactory(&core::RadioAccessibleFactory);
-    return true;
-  }();
-  (void)accessible;
+  core::InstallAccessibleFactory(&core::RadioAccessibleFactory);
   auto* w = new core::RadioWidget(core::DisplayText(caption_), parent);
   w->Show(value_);
   w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
-  w->owner = WeakSelf(this);
+  w->owner = core::WeakSelf(this);
   std::weak_ptr<RadioButton> weak = w->owner;
   QObject::connect(w, &QAbstractButton::clicked, w, [weak] {
     if (std::shared_ptr<RadioButton> button = weak.lock()) RadioAccess::Clicked(*button);
@@ -226,13 +205,21 @@ void ShowChecked(QWidget* widget, bool checked) {
 
 }  // namespace
 
-void RadioButton::ClearRestOfGroup() {
+std::vector<Ref<RadioButton>> RadioButton::Group() const {
+  std::vector<Ref<RadioButton>> group;
   Ref<rt::Window> window = Window();
-  if (!window) return;
+  if (!window) return group;
   const RectControl* parent = Parent().get();
   for (const Ref<Control>& c : window->Controls()) {
-    auto* other = dynamic_cast<RadioButton*>(c.get());
-    if (!other || other == this || other->Parent().get() != parent) continue;
+    auto other = std::dynamic_pointer_cast<RadioButton>(c.shared());
+    if (other && other->Parent().get() == parent) group.emplace_back(std::move(other));
+  }
+  return group;
+}
+
+void RadioButton::ClearRestOfGroup() {
+  for (const Ref<RadioButton>& other : Group()) {
+    if (other.get() == this) continue;
     other->value_ = false;
     ShowChecked(other->widget(), false);
   }
@@ -281,7 +268,7 @@ QWidget* PushButton::MakeWidget(QWidget* parent) {
   w->setAutoDefault(false);  // the window presses Default and Cancel itself
   w->setDefault(default_);
   w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
-  std::weak_ptr<PushButton> weak = WeakSelf(this);
+  std::weak_ptr<PushButton> weak = core::WeakSelf(this);
   QObject::connect(w, &QAbstractButton::clicked, w, [weak] {
     std::shared_ptr<PushButton> button = weak.lock();
     if (!button) return;

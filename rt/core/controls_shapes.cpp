@@ -10,6 +10,7 @@
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QWidget>
+#include <unordered_map>
 
 #include "rt/controls.h"
 #include "rt/core/internal.h"
@@ -115,28 +116,27 @@ QAccessibleInterface* CanvasAccessibleFor(const QString&, QObject* object) {
 }
 
 void InstallCanvasAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(CanvasAccessibleFor);
-    return true;
-  }();
-  (void)installed;
+  core::InstallAccessibleFactory(CanvasAccessibleFor);
 }
 
 // A picture's name for a screen reader: its file name without the extension
 // and a trailing "-1" or the like, words apart: "7", "Star", "Handle Up".
-QString SpokenName(const Ref<Picture>& picture) {
-  if (!picture || picture->SourcePath().empty()) return {};
-  QString name = QFileInfo(QString::fromStdString(picture->SourcePath())).completeBaseName();
+QString SpokenNameOfFile(const std::string& path) {
+  QString name = QFileInfo(QString::fromStdString(path)).completeBaseName();
   static const QRegularExpression number(QStringLiteral("[-_ ]*\\d+$"));
   static const QRegularExpression joint(QStringLiteral("(?<=[a-z])(?=[A-Z])|[-_]+"));
   if (const QString stripped = QString(name).remove(number); !stripped.isEmpty()) name = stripped;
   return name.split(joint, Qt::SkipEmptyParts).join(QLatin1Char(' '));
 }
 
-template <class T>
-std::weak_ptr<T> WeakSelf(T* self) {
-  if (auto shared = self->weak_from_this().lock()) return std::static_pointer_cast<T>(shared);
-  return {};
+QString SpokenName(const Ref<Picture>& picture) {
+  if (!picture || picture->SourcePath().empty()) return {};
+  // The reels change pictures at every 100 ms step: each file's name is
+  // worked out once.
+  static auto* names = new std::unordered_map<std::string, QString>;
+  auto [it, added] = names->try_emplace(picture->SourcePath());
+  if (added) it->second = SpokenNameOfFile(picture->SourcePath());
+  return it->second;
 }
 
 }  // namespace
@@ -208,7 +208,7 @@ void Rectangle::ApplyProperty(const std::string& key, const PropertyValue& value
 // --- Canvas -------------------------------------------------------------------------
 
 QWidget* Canvas::MakeWidget(QWidget* parent) {
-  auto* w = new CanvasWidget(parent, WeakSelf(this));
+  auto* w = new CanvasWidget(parent, core::WeakSelf(this));
   w->setAccessibleName(SpokenName(backdrop_));
   return w;
 }

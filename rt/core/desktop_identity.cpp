@@ -1,9 +1,12 @@
-// How the desktop knows the program: its icon on every window, and the name
-// of its desktop entry (data/example.brenwick.jolvane.desktop), which docks
-// and task switchers match a window with.
+// How the desktop knows the program: its icon on every window, the name of
+// its desktop entry (data/example.brenwick.jolvane.desktop), which docks and
+// task switchers match a window with, and what assistive technology is told
+// of the runtime's own widgets.
+#include <QAccessible>
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <set>
 
 #include "rt/core/internal.h"
 
@@ -26,6 +29,11 @@ void ShowDesktopIdentity() {
   // The Wayland app id; on X11 the entry's StartupWMClass names the class.
   QGuiApplication::setDesktopFileName(QStringLiteral("example.brenwick.jolvane"));
   QApplication::setWindowIcon(AppIcon());
+}
+
+void InstallAccessibleFactory(AccessibleFactory factory) {
+  static auto* installed = new std::set<AccessibleFactory>;
+  if (installed->insert(factory).second) QAccessible::installFactory(factory);
 }
 
 }  // namespace rt::core

@@ -10,12 +10,14 @@
 #include "rt/object.h"
 #include "rt/proplist.h"
 
+class QAccessibleInterface;
 class QApplication;
 class QEventLoop;
 class QFont;
 class QIcon;
 class QKeyEvent;
 class QMenuBar;
+class QObject;
 class QString;
 class QWidget;
 
@@ -64,6 +66,19 @@ void PopLoop(QEventLoop* loop);
 // scheduled.
 void SimulatedWaitStep();
 void ClearQuitRequest();
+
+// A weak reference to an object from inside one of its own methods; empty
+// while no shared_ptr holds it yet.
+template <class T>
+std::weak_ptr<T> WeakSelf(T* self) {
+  if (auto shared = self->weak_from_this().lock()) return std::static_pointer_cast<T>(shared);
+  return {};
+}
+
+// Adds a factory of accessible interfaces for the runtime's own widgets to
+// Qt's accessibility; once per factory, however often it is asked.
+using AccessibleFactory = QAccessibleInterface* (*)(const QString& key, QObject* object);
+void InstallAccessibleFactory(AccessibleFactory factory);
 
 // --- Windows ----------------------------------------------------------------
 // The runtime window a widget belongs to, or nil.

@@ -30,21 +30,23 @@ QKeySequence ShortcutOf(const std::string& text) {
 }
 
 // The item's command: the application's handler bound to its name, or for a
-// QuitMenuItem with none, Quit. A disabled item does nothing.
-bool RunCommand(MenuItem& item) {
+// QuitMenuItem with none, Quit; empty when nothing acts on the item.
+std::function<void()> CommandOf(const MenuItem& item) {
+  if (Ref<Application> app = GetAppObject()) {
+    if (std::function<bool()> handler = app->MenuHandler(item.Name()))
+      return [handler] { handler(); };
+  }
+  if (dynamic_cast<const QuitMenuItem*>(&item)) return [] { Quit(); };
+  return {};
+}
+
+// Runs the item's command; false when it has none or is disabled.
+bool RunCommand(const MenuItem& item) {
   if (!item.Enabled()) return false;
-  Ref<Application> app = GetAppObject();
-  if (app) {
-    if (std::function<bool()> handler = app->MenuHandler(item.Name())) {
-      handler();
-      return true;
-    }
-  }
-  if (dynamic_cast<QuitMenuItem*>(&item)) {
-    Quit();
-    return true;
-  }
-  return false;
+  std::function<void()> command = CommandOf(item);
+  if (!command) return false;
+  command();
+  return true;
 }
 
 }  // namespace
@@ -131,9 +133,7 @@ void MenuItem::MakeMenu() const {
 
 bool MenuItem::HasCommand() const {
   if (!children_.empty() || IsSeparator()) return true;  // a menu opens; a separator is a line
-  if (Ref<Application> app = GetAppObject())
-    if (app->MenuHandler(name_)) return true;
-  return dynamic_cast<const QuitMenuItem*>(this) != nullptr;
+  return static_cast<bool>(CommandOf(*this));
 }
 
 bool MenuItem::Shown() const {

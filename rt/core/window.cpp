@@ -90,11 +90,7 @@ QAccessibleInterface* TopAccessibleFor(const QString&, QObject* object) {
 
 TopWidget::TopWidget(std::weak_ptr<Window> owner)
     : QWidget(nullptr, Qt::Window), owner_(std::move(owner)) {
-  static const bool accessible = [] {
-    QAccessible::installFactory(TopAccessibleFor);
-    return true;
-  }();
-  (void)accessible;
+  InstallAccessibleFactory(TopAccessibleFor);
 }
 
 void TopWidget::closeEvent(QCloseEvent* event) {

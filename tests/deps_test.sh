@@ -88,6 +88,10 @@ check "not root, no sudo: the line says Debian packages, root and sudo" \
 check "not root, no sudo: the line names the missing package" 'grep -qw qt6-base-dev "$case_dir/err"'
 check "not root, no sudo: apt-get is never run" '[ ! -s "$case_dir/calls" ]'
 
+run game-no-sudo 1000 "qt6-base-dev" no game
+check "the game's set-up, not root, no sudo, Qt missing: fails in one line" \
+  '[ "$status" -ne 0 ] && [ "$(wc -l <"$case_dir/err")" -eq 1 ] && [ ! -s "$case_dir/calls" ]'
+
 run all-there 1000 "" no
 check "not root, no sudo, every package there: succeeds silently, installs nothing" \
   '[ "$status" -eq 0 ] && [ ! -s "$case_dir/err" ] && [ ! -s "$case_dir/out" ] && [ ! -s "$case_dir/calls" ]'

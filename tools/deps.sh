@@ -1,17 +1,41 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that the build and the tests need and are
-# not there yet. Safe to run again. Installing takes root: as root it runs
-# apt-get, as anyone else sudo apt-get, and without sudo it says so and
-# stops. With every package already there it installs nothing and needs no
-# root.
+# Installs those of the Debian 12 packages the project needs that are not
+# there yet.
+#
+#   bash tools/deps.sh game    what building and running the game takes
+#   bash tools/deps.sh         that, and what the tests, the benchmark and
+#                              the tools take
+#
+# Safe to run again. Installing takes root: as root it runs apt-get, as
+# anyone else sudo apt-get, and without sudo it says so and stops. With
+# every package already there it installs nothing and needs no root.
 set -euo pipefail
-packages=(
+
+game=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  # The faces the game's texts are measured for (rt/core/controls.cpp).
+  fonts-dejavu-core fonts-urw-base35
+)
+tests=(
   libgtest-dev
-  xvfb xauth x11-utils x11-apps xdotool python3 fonts-dejavu-core fonts-urw-base35
+  # The benchmark's launcher watches the X server itself.
+  libx11-dev
+  # The scripted checks in a real X server.
+  xvfb xauth x11-utils x11-apps xdotool python3
+  # Validators of the installed desktop entry and metainfo.
   appstream desktop-file-utils
 )
+
+case "${1:-}" in
+  game) packages=("${game[@]}") ;;
+  "") packages=("${game[@]}" "${tests[@]}") ;;
+  *)
+    echo "usage: bash tools/deps.sh [game]" >&2
+    exit 2
+    ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null) || status=""

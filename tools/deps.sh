@@ -14,6 +14,9 @@ set -euo pipefail
 game=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  # Qt's CMake files look for it with every configure (Qt6::GuiPrivate
+  # links it) and say "Could NOT find XKB" without it.
+  libxkbcommon-dev
   # The faces the game's texts are measured for (rt/core/controls.cpp).
   fonts-dejavu-core fonts-urw-base35
 )

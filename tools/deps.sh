@@ -24,8 +24,8 @@ tests=(
   libgtest-dev
   # The benchmark's launcher watches the X server itself.
   libx11-dev
-  # The scripted checks in a real X server.
-  xvfb xauth x11-utils x11-apps xdotool python3
+  # The scripted checks in a real X server, and their window manager.
+  xvfb xauth x11-utils x11-apps xdotool openbox python3
   # Validators of the installed desktop entry and metainfo.
   appstream desktop-file-utils
 )

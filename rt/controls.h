@@ -170,6 +170,9 @@ class Canvas : public RectControl {
   Ref<Picture> Backdrop() const { return backdrop_; }
   // Takes effect on screen at the next refresh of the canvas or its window.
   void SetBackdrop(const Ref<Picture>& picture);
+  // What a screen reader calls the picture shown ("7", "Star", "Handle Up");
+  // empty when there is none.
+  std::string SpokenName() const;
 
   // x and y relative to the canvas; the handler returns True when it took
   // the press.

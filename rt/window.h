@@ -66,6 +66,12 @@ class Window : public Object {
   bool IsClosed() const { return closed_; }
   // Redraws the whole window now (eraseBackground: clear it first).
   void Refresh(bool eraseBackground = true);
+  // Tells assistive technology `text` as news: a screen reader speaks it at
+  // once while the window has the keyboard, as a sighted player sees a
+  // change. (Qt 6.4 has no announcement of its own: the text becomes the
+  // description of the control with the focus, whose change Orca speaks; an
+  // unchanged text is not spoken again.)
+  void Announce(const std::string& text);
 
   Ref<rt::MenuBar> MenuBar() const { return menuBar_; }
   void SetMenuBar(const Ref<rt::MenuBar>& bar);

@@ -137,6 +137,10 @@ namespace core {
 void RadioWidget::checkStateSet() {
   std::shared_ptr<RadioButton> button = owner.lock();
   if (runtimeWrite_ || !button) return;
+  if (BlockedByModal(this)) {
+    Show(button->Value());  // nothing behind a modal window is chosen
+    return;
+  }
   if (isChecked()) {
     RadioAccess::Clicked(*button);
   } else {
@@ -182,8 +186,14 @@ QWidget* RadioButton::MakeWidget(QWidget* parent) {
   w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
   w->owner = core::WeakSelf(this);
   std::weak_ptr<RadioButton> weak = w->owner;
-  QObject::connect(w, &QAbstractButton::clicked, w, [weak] {
-    if (std::shared_ptr<RadioButton> button = weak.lock()) RadioAccess::Clicked(*button);
+  QObject::connect(w, &QAbstractButton::clicked, w, [weak, w] {
+    std::shared_ptr<RadioButton> button = weak.lock();
+    if (!button) return;
+    if (core::BlockedByModal(w)) {
+      w->Show(button->Value());  // what a click could not choose stays as it was
+      return;
+    }
+    RadioAccess::Clicked(*button);
   });
   return w;
 }
@@ -269,9 +279,9 @@ QWidget* PushButton::MakeWidget(QWidget* parent) {
   w->setDefault(default_);
   w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
   std::weak_ptr<PushButton> weak = core::WeakSelf(this);
-  QObject::connect(w, &QAbstractButton::clicked, w, [weak] {
+  QObject::connect(w, &QAbstractButton::clicked, w, [weak, w] {
     std::shared_ptr<PushButton> button = weak.lock();
-    if (!button) return;
+    if (!button || core::BlockedByModal(w)) return;
     Ref<PushButton> ref(button);
     Dispatch([ref] { ref->Action.Raise(ref); });
   });

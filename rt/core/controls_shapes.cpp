@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -63,7 +64,7 @@ class CanvasWidget : public QWidget {
   // the handler applies its own rules whatever the press came from.
   void Press(QPoint at) {
     std::shared_ptr<Canvas> canvas = owner_.lock();
-    if (!canvas) return;
+    if (!canvas || core::BlockedByModal(this)) return;
     Ref<Canvas> ref(canvas);
     Dispatch([ref, at] { ref->MouseDown.Raise(ref, at.x(), at.y()); });
   }
@@ -129,7 +130,7 @@ QString SpokenNameOfFile(const std::string& path) {
   return name.split(joint, Qt::SkipEmptyParts).join(QLatin1Char(' '));
 }
 
-QString SpokenName(const Ref<Picture>& picture) {
+QString SpokenNameOf(const Ref<Picture>& picture) {
   if (!picture || picture->SourcePath().empty()) return {};
   // The reels change pictures at every 100 ms step: each file's name is
   // worked out once.
@@ -209,14 +210,18 @@ void Rectangle::ApplyProperty(const std::string& key, const PropertyValue& value
 
 QWidget* Canvas::MakeWidget(QWidget* parent) {
   auto* w = new CanvasWidget(parent, core::WeakSelf(this));
-  w->setAccessibleName(SpokenName(backdrop_));
+  w->setAccessibleName(SpokenNameOf(backdrop_));
   return w;
+}
+
+std::string Canvas::SpokenName() const {
+  return SpokenNameOf(backdrop_).toStdString();
 }
 
 void Canvas::SetBackdrop(const Ref<Picture>& picture) {
   backdrop_ = picture;
   if (QWidget* w = widget()) {
-    w->setAccessibleName(SpokenName(picture));  // a screen reader hears the change
+    w->setAccessibleName(SpokenNameOf(picture));  // a screen reader hears the change
     w->update();
   }
 }
@@ -262,9 +267,53 @@ class GroupBoxWidget : public QGroupBox {
   }
 };
 
+// A group to assistive technology, known by its caption as a titled group
+// is: its own, or where it has none, the label inside it that captions it
+// (the first one, in the order of its children). A screen reader then names
+// the group's radio buttons by it.
+class GroupBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit GroupBoxAccessible(QGroupBox* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      const QString title = static_cast<QGroupBox*>(widget())->title();
+      if (!title.isEmpty()) return QString(title).remove(QLatin1Char('&'));
+      if (const QLabel* caption = Caption()) return caption->text();
+    }
+    return QAccessibleWidget::text(t);
+  }
+  QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation match) const override {
+    auto result = QAccessibleWidget::relations(match);
+    const QLabel* caption = Caption();
+    if (caption && (match & QAccessible::Label))
+      result.append({QAccessible::queryAccessibleInterface(const_cast<QLabel*>(caption)),
+                     QAccessible::Label});
+    return result;
+  }
+
+ private:
+  // The captioning label, when the box has no title of its own.
+  const QLabel* Caption() const {
+    if (!static_cast<QGroupBox*>(widget())->title().isEmpty()) return nullptr;
+    for (const QObject* child : widget()->children()) {
+      const auto* label = qobject_cast<const QLabel*>(child);
+      if (label && !label->isHidden() && !label->text().isEmpty()) return label;
+    }
+    return nullptr;
+  }
+};
+
+QAccessibleInterface* GroupBoxAccessibleFor(const QString&, QObject* object) {
+  if (auto* w = dynamic_cast<GroupBoxWidget*>(object)) return new GroupBoxAccessible(w);
+  return nullptr;
+}
+
 }  // namespace
 
 QWidget* GroupBox::MakeWidget(QWidget* parent) {
+  core::InstallAccessibleFactory(GroupBoxAccessibleFor);
   auto* w = new GroupBoxWidget(core::DisplayText(caption_), parent);
   w->setFocusPolicy(Qt::NoFocus);
   w->setFont(core::MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
@@ -137,40 +138,67 @@ QMessageBox::Icon IconOf(int32_t icon) {
   }
 }
 
+// A box that belongs to the window it is shown over (the window system
+// keeps it above that window), and hands the keyboard back to it when it
+// closes. The owner may close while the box is up, taking the box with it.
+class OwnedBox {
+ public:
+  OwnedBox(QMessageBox::Icon icon, const QString& title, QMessageBox::StandardButtons buttons)
+      : owner_(ModalOwner()),
+        box_(new QMessageBox(icon, title, QString(), buttons, owner_.data())) {}
+  ~OwnedBox() { delete box_.data(); }
+  OwnedBox(const OwnedBox&) = delete;
+  OwnedBox& operator=(const OwnedBox&) = delete;
+
+  QMessageBox* operator->() const { return box_.data(); }
+  QMessageBox& operator*() const { return *box_; }
+
+  // Shows the box until it is dismissed; the button pressed, or null.
+  QAbstractButton* Exec() {
+    box_->exec();
+    QAbstractButton* clicked = box_ ? box_->clickedButton() : nullptr;
+    if (box_) box_->hide();
+    ReturnFocusTo(owner_.data());
+    return clicked;
+  }
+
+ private:
+  QPointer<QWidget> owner_;
+  QPointer<QMessageBox> box_;
+};
+
 class DesktopHost final : public ModalHost {
  public:
   void WaitModal(Window& window) override { WindowAccess::RunModalLoops(window); }
 
   void MsgBox(const std::string& text) override {
     if (QuitRequested()) return;  // no loop would ever end the box
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString(),
-                    QMessageBox::Ok);
-    const TextBudget budget(box, box.screen());
-    box.setText(budget.Fit(DisplayText(text), budget.Lines(), nullptr));
-    MakePlain(box);
-    box.exec();
+    OwnedBox box(QMessageBox::NoIcon, QApplication::applicationName(), QMessageBox::Ok);
+    const TextBudget budget(*box, box->screen());
+    box->setText(budget.Fit(DisplayText(text), budget.Lines(), nullptr));
+    MakePlain(*box);
+    box.Exec();
   }
 
   Ref<MessageDialogButton> AnswerDialog(MessageDialog& dialog) override {
     if (QuitRequested()) return dialog.CancelButton();
-    QMessageBox box(IconOf(dialog.Icon()), DisplayText(dialog.Title()), QString(),
-                    QMessageBox::NoButton);
+    OwnedBox box(IconOf(dialog.Icon()), DisplayText(dialog.Title()), QMessageBox::NoButton);
     // The message and the explanation share the room: the message takes at
     // most half, the explanation the rest.
-    const TextBudget budget(box, box.screen());
+    const TextBudget budget(*box, box->screen());
     int used = 0;
     const std::string& explanation = dialog.Explanation();
     const int messageLines = explanation.empty() ? budget.Lines() : budget.Lines() / 2;
-    box.setText(budget.Fit(DisplayText(dialog.Message()), messageLines, &used));
+    box->setText(budget.Fit(DisplayText(dialog.Message()), messageLines, &used));
     if (!explanation.empty())
-      box.setInformativeText(budget.Fit(DisplayText(explanation), budget.Lines() - used, nullptr));
+      box->setInformativeText(budget.Fit(DisplayText(explanation), budget.Lines() - used, nullptr));
     std::vector<std::pair<QAbstractButton*, Ref<MessageDialogButton>>> buttons;
     auto add = [&](const Ref<MessageDialogButton>& b, QMessageBox::ButtonRole role,
                    bool evenHidden = false) {
       if (!b->Visible() && !evenHidden) return;
-      QPushButton* pb = box.addButton(DisplayText(b->Caption()), role);
-      if (b->Default()) box.setDefaultButton(pb);
-      if (b->Cancel()) box.setEscapeButton(pb);
+      QPushButton* pb = box->addButton(DisplayText(b->Caption()), role);
+      if (b->Default()) box->setDefaultButton(pb);
+      if (b->Cancel()) box->setEscapeButton(pb);
       buttons.emplace_back(pb, b);
     };
     add(dialog.ActionButton(), QMessageBox::AcceptRole);
@@ -178,10 +206,10 @@ class DesktopHost final : public ModalHost {
     add(dialog.CancelButton(), QMessageBox::RejectRole);
     if (buttons.empty())
       add(dialog.ActionButton(), QMessageBox::AcceptRole, true);  // never a box without a way out
-    MakePlain(box);
-    box.exec();
+    MakePlain(*box);
+    QAbstractButton* clicked = box.Exec();
     for (const auto& [qb, b] : buttons)
-      if (box.clickedButton() == qb) return b;
+      if (clicked == qb) return b;
     return dialog.CancelButton();
   }
 

@@ -3,6 +3,7 @@
 // the test driver put its own in place.
 #include "rt/dialogs.h"
 
+#include "rt/core/internal.h"
 #include "rt/core/modal_host.h"
 #include "rt/runtime.h"
 
@@ -10,6 +11,7 @@ namespace rt {
 
 void MsgBox(const std::string& text) {
   core::CurrentModalHost().MsgBox(text);
+  core::ClearKeys();  // releases while the box had the keyboard may not have reached us
 }
 
 void Beep() {
@@ -32,7 +34,9 @@ MessageDialog::MessageDialog()
 }
 
 Ref<MessageDialogButton> MessageDialog::ShowModal() {
-  return core::CurrentModalHost().AnswerDialog(*this);
+  Ref<MessageDialogButton> answer = core::CurrentModalHost().AnswerDialog(*this);
+  core::ClearKeys();  // as after a message box
+  return answer;
 }
 
 }  // namespace rt

@@ -83,6 +83,19 @@ void InstallAccessibleFactory(AccessibleFactory factory);
 // --- Windows ----------------------------------------------------------------
 // The runtime window a widget belongs to, or nil.
 Ref<Window> WindowOfWidget(const QWidget* widget);
+// True while a modal window or box blocks the window of `widget`: nothing
+// done to it then may act, whoever asks (a mouse or a key never reaches it;
+// an accessibility action or a program's click could).
+bool BlockedByModal(const QWidget* widget);
+// True while any modal window or box is up.
+bool ModalShowing();
+// The top-level widget that a modal box or window opened now belongs to:
+// the modal window in front, else the active window of ours, else the last
+// shown window of ours; never `except`; null when there is none.
+QWidget* ModalOwner(const QWidget* except = nullptr);
+// Gives the keyboard back to `owner` when it is still shown: a window
+// manager would, but without one the focus would go nowhere.
+void ReturnFocusTo(QWidget* owner);
 // Closes every living window without raising its Close event, and forgets
 // them (tests starting over, process exit).
 void DropAllWindows();
@@ -97,6 +110,13 @@ void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar);
 // Raises the application's EnableMenuItems event through Dispatch, then
 // shows the application bar's enabling.
 void RunEnableMenuItems();
+// Raises EnableMenuItems unless it has run since the last event.
+void EnsureMenuStatesCurrent();
+// After every event (Dispatch calls it): the enabling is out of date, and
+// while assistive technology is listening it is worked out again at once,
+// since a screen reader reads the items without opening a menu and must
+// find what the player would on opening one now.
+void KeepMenuStatesCurrent();
 // Shows the enabling of every item of a bar (handlers may have come or gone).
 void ShowMenuStates(const Ref<MenuItem>& root);
 

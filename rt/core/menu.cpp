@@ -1,6 +1,7 @@
 // Menus: one QAction per item, shared by every window that shows the bar.
 #include "rt/menu.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -40,9 +41,10 @@ std::function<void()> CommandOf(const MenuItem& item) {
   return {};
 }
 
-// Runs the item's command; false when it has none or is disabled.
+// Runs the item's command; false when it has none, is disabled, or a modal
+// window blocks the windows that show the bar.
 bool RunCommand(const MenuItem& item) {
-  if (!item.Enabled()) return false;
+  if (!item.Enabled() || core::ModalShowing()) return false;
   std::function<void()> command = CommandOf(item);
   if (!command) return false;
   command();
@@ -62,11 +64,29 @@ struct MenuAccess {
 
 namespace core {
 
+namespace {
+bool g_enabling = false;  // EnableMenuItems is itself an event
+bool g_current = false;   // no event has run since EnableMenuItems last did
+}  // namespace
+
 void RunEnableMenuItems() {
   Ref<Application> app = GetAppObject();
-  if (!app) return;
+  if (!app || g_enabling) return;
+  g_enabling = true;
   Dispatch([app] { app->EnableMenuItems(); });
+  g_enabling = false;
+  g_current = true;
   ShowMenuStates(app->MenuBar());
+}
+
+void EnsureMenuStatesCurrent() {
+  if (!g_current) RunEnableMenuItems();
+}
+
+void KeepMenuStatesCurrent() {
+  if (g_enabling) return;
+  g_current = false;  // the handler may have changed what the enabling reads
+  if (QAccessible::isActive()) RunEnableMenuItems();
 }
 
 void ShowMenuStates(const Ref<MenuItem>& root) {
@@ -106,6 +126,10 @@ QAction* MenuItem::action() const {
     if (!item) return;
     // The check mark is the program's to set, not Qt's to toggle.
     if (QAction* a = item->impl_->action) a->setChecked(item->checked_);
+    // The enabling of this moment, whatever chose the item (the menu, its
+    // shortcut, assistive technology), not what it was when a menu last
+    // opened.
+    core::EnsureMenuStatesCurrent();
     Ref<MenuItem> ref(item);
     Dispatch([ref] { RunCommand(*ref); });
   });

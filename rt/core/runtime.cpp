@@ -247,6 +247,7 @@ void Dispatch(const std::function<void()>& fn) {
     escaped = std::current_exception();
   }
   if (escaped) core::ReportEventError(escaped);
+  core::KeepMenuStatesCurrent();
 }
 
 void UnhandledException(std::exception_ptr exception) {
@@ -323,6 +324,8 @@ void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
 
 void RuntimeRun() {
   if (g_quitRequested) return;
+  // What a screen reader finds in the menus before the first event.
+  core::RunEnableMenuItems();
   if (clock::Simulated()) {
     while (!g_quitRequested) core::SimulatedWaitStep();
     return;

@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "rt/core/internal.h"
@@ -152,6 +153,37 @@ Ref<Window> WindowOfWidget(const QWidget* widget) {
   return Ref<Window>(top->owner().lock());
 }
 
+bool ModalShowing() {
+  return QApplication::activeModalWidget() != nullptr;
+}
+
+bool BlockedByModal(const QWidget* widget) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal || !widget) return false;
+  const QWidget* top = widget->window();
+  // The modal window itself, and whatever was opened over it, are in front.
+  for (const QWidget* w = top; w; w = w->parentWidget())
+    if (w == modal) return false;
+  const QWindow* front = modal->windowHandle();
+  for (const QWindow* w = top->windowHandle(); w && front; w = w->transientParent())
+    if (w == front) return false;
+  return true;
+}
+
+QWidget* ModalOwner(const QWidget* except) {
+  auto usable = [except](QWidget* w) { return w && w != except && w->isVisible(); };
+  if (QWidget* modal = QApplication::activeModalWidget(); usable(modal)) return modal;
+  if (QWidget* active = QApplication::activeWindow(); usable(active)) return active;
+  const std::vector<Ref<Window>>& living = Reg().living;
+  for (auto it = living.rbegin(); it != living.rend(); ++it)
+    if (QWidget* w = (*it)->widget(); !(*it)->IsClosed() && usable(w)) return w;
+  return nullptr;
+}
+
+void ReturnFocusTo(QWidget* owner) {
+  if (owner && owner->isVisible() && !owner->isActiveWindow()) owner->activateWindow();
+}
+
 void DropAllWindows() {
   std::vector<Ref<Window>> living = Reg().living;
   Reg().implicit.clear();
@@ -164,8 +196,10 @@ void DropAllWindows() {
 namespace {
 
 void ApplyFlags(Window& w, QWidget* top) {
-  Qt::WindowFlags flags =
-      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+  // A modal window is a dialog to the window system, which then keeps it
+  // above the window it belongs to (its transient parent).
+  Qt::WindowFlags flags = (top->isModal() ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   if (w.CloseButton()) flags |= Qt::WindowCloseButtonHint;
   if (w.MinimizeButton()) flags |= Qt::WindowMinimizeButtonHint;
   if (w.MaximizeButton() && w.Resizeable()) flags |= Qt::WindowMaximizeButtonHint;
@@ -218,8 +252,10 @@ void WindowAccess::Dispose(Window& w) {
   }
   if (I.content) I.content->resized = nullptr;
   if (I.top) {
+    const bool hadKeyboard = I.top->isActiveWindow();
     I.top->hide();
     I.top->deleteLater();  // a handler of the window may still be running
+    if (hadKeyboard) core::ReturnFocusTo(core::ModalOwner(I.top));
   }
   for (QEventLoop* loop : I.loops) loop->quit();
 }
@@ -294,13 +330,18 @@ void Window::ShowModal() {
   if (closed_ || QuitRequested()) return;
   Ref<Window> self = SelfRef(this);  // the caller may hold no reference of its own
   WindowAccess::EnsureWidgets(*this);
-  if (impl_->top && impl_->top->windowModality() != Qt::ApplicationModal) {
-    const bool shown = impl_->top->isVisible();
-    if (shown) impl_->top->hide();  // modality takes effect when shown
-    impl_->top->setWindowModality(Qt::ApplicationModal);
+  if (QWidget* top = impl_->top;
+      top && (top->windowModality() != Qt::ApplicationModal || !top->isVisible())) {
+    QWidget* owner = core::ModalOwner(top);
+    if (top->isVisible()) top->hide();  // modality and the owner take effect when shown
+    top->setWindowModality(Qt::ApplicationModal);
+    ApplyFlags(*this, top);
+    top->winId();  // its QWindow, to carry the owner
+    top->windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
   }
   Show();
   core::CurrentModalHost().WaitModal(*this);
+  core::ClearKeys();  // releases while it had the keyboard may not have reached us
 }
 
 void WindowAccess::RunModalLoops(Window& w) {
@@ -335,6 +376,17 @@ void Window::Refresh(bool eraseBackground) {
   // their repaint when what they show changes, and Qt repaints what the
   // window system lost. A redraw of the whole window would put back the
   // same pixels, and the game asks for one ten times a second for ever.
+}
+
+void Window::Announce(const std::string& text) {
+  QWidget* top = impl_->top;
+  if (!top || closed_) return;
+  QWidget* focus = top->focusWidget();
+  QWidget* holder = focus ? focus : top;
+  // Only the newest news stays on a control.
+  if (impl_->announcer && impl_->announcer != holder) impl_->announcer->setAccessibleDescription({});
+  impl_->announcer = holder;
+  holder->setAccessibleDescription(core::DisplayText(text));
 }
 
 void Window::SetMenuBar(const Ref<rt::MenuBar>& bar) {

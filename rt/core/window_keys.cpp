@@ -1,6 +1,7 @@
 // The process's QApplication. It sees every key press before any widget: the
 // window's KeyDown comes first, whichever control has the focus; then
-// Return and Escape press the window's Default and Cancel buttons.
+// Return and Escape press the window's Default and Cancel buttons, and
+// Escape closes a small window that has no Cancel button.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -41,6 +42,12 @@ bool RouteKeyPress(QWidget* receiver, const QKeyEvent& event) {
     button = ButtonFor(*window, true);
   } else if (event.key() == Qt::Key_Escape) {
     button = ButtonFor(*window, false);
+    // A small window that cannot be minimised (an information window) and
+    // has no Cancel button closes on Escape, as its close box would close it.
+    if (!button && !window->MinimizeButton() && window->CloseButton()) {
+      Dispatch([window] { window->Close(); });
+      return true;
+    }
   }
   if (!button) return false;
   Dispatch([button] { button->Push(); });

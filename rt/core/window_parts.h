@@ -65,6 +65,7 @@ struct Window::Impl {
   QPointer<QMenuBar> bar;
   QVBoxLayout* layout = nullptr;   // owned by top
   std::vector<QEventLoop*> loops;  // modal loops waiting for this window
+  QPointer<QWidget> announcer;     // the control that carries the latest Announce
   bool constructing = false;
 };
 

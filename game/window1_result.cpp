@@ -16,6 +16,18 @@ bool ShowsSeven(const rt::Ref<rt::Canvas>& cell) {
   return seven && cell->Backdrop() == seven;
 }
 
+// What a sighted player reads off the window once the reels have stopped,
+// for a screen reader to speak: the banner when it shows, the bankroll, and
+// the pictures on the pay line (the middle row, the one that pays).
+void AnnounceOutcome(Window1& w) {
+  std::string text;
+  if (w.StaticText6()->Visible()) text = w.StaticText6()->Text() + ". ";
+  text += w.StaticText3()->Text() + " " + w.StaticText2()->Text() + ". Pay line: " +
+          w.Canvas2()->SpokenName() + ", " + w.Canvas5()->SpokenName() + ", " +
+          w.Canvas8()->SpokenName() + ".";
+  w.Announce(text);
+}
+
 }  // namespace
 
 void Window1::Result() {
@@ -36,6 +48,7 @@ void Window1::Result() {
         // Play stays locked until the ATM refills the bankroll.
         StaticText2()->SetText(rt::Str(int64_t{Bankroll}));
         StaticText2()->Refresh(true);
+        AnnounceOutcome(*this);
         rt::MsgBox("You are bankrupt!  Click on ATM in the Menu Bar and add 20 Tokens.");
         return;
       }
@@ -54,6 +67,7 @@ void Window1::Result() {
   }
   StaticText2()->SetText(rt::Str(int64_t{Bankroll}));
   StaticText2()->Refresh(true);
+  AnnounceOutcome(*this);
 
   if (MySound) {
     if (Score == 1) PlayToEnd(&smallwin);

@@ -112,15 +112,19 @@ void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar);
 void RunEnableMenuItems();
 // Raises EnableMenuItems unless it has run since the last event.
 void EnsureMenuStatesCurrent();
-// After every event (Dispatch calls it): the enabling is out of date, and
-// while assistive technology is listening it is worked out again at once,
-// since a screen reader reads the items without opening a menu and must
-// find what the player would on opening one now.
+// Dispatch calls it after every event, which may have changed what
+// EnableMenuItems would decide. Usually the menus catch up when one opens;
+// but a screen reader reads the items without opening a menu, so while
+// assistive technology is listening they catch up at once.
 void KeepMenuStatesCurrent();
+// Whether assistive technology is listening: Qt's bridge is active, or the
+// test driver says so (the offscreen platform has no bridge).
+bool AssistiveTechnologyListening();
+void ListenAsAssistiveTechnology(bool on);
 // Shows the enabling of every item of a bar (handlers may have come or gone).
 void ShowMenuStates(const Ref<MenuItem>& root);
 
-// --- Keyboard ---------------------------------------------------------------
+// --- Keyboard (rt/core/keyboard.cpp) ------------------------------------------
 // Records a press or release for Keyboard::AsyncKeyDown.
 void NoteKeyEvent(const QKeyEvent& event);
 void ClearKeys();

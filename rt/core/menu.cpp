@@ -86,7 +86,19 @@ void EnsureMenuStatesCurrent() {
 void KeepMenuStatesCurrent() {
   if (g_enabling) return;
   g_current = false;  // the handler may have changed what the enabling reads
-  if (QAccessible::isActive()) RunEnableMenuItems();
+  if (AssistiveTechnologyListening()) RunEnableMenuItems();
+}
+
+namespace {
+bool g_listeningForTests = false;
+}  // namespace
+
+bool AssistiveTechnologyListening() {
+  return g_listeningForTests || QAccessible::isActive();
+}
+
+void ListenAsAssistiveTechnology(bool on) {
+  g_listeningForTests = on;
 }
 
 void ShowMenuStates(const Ref<MenuItem>& root) {

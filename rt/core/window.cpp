@@ -384,9 +384,13 @@ void Window::Announce(const std::string& text) {
   QWidget* focus = top->focusWidget();
   QWidget* holder = focus ? focus : top;
   // Only the newest news stays on a control.
-  if (impl_->announcer && impl_->announcer != holder) impl_->announcer->setAccessibleDescription({});
+  if (impl_->announcer && impl_->announcer != holder)
+    impl_->announcer->setAccessibleDescription({});
   impl_->announcer = holder;
   holder->setAccessibleDescription(core::DisplayText(text));
+  // Qt 6.4 changes the description without telling the screen reader.
+  QAccessibleEvent changed(holder, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 void Window::SetMenuBar(const Ref<rt::MenuBar>& bar) {

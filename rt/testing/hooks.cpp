@@ -162,6 +162,10 @@ void ResetRuntime() {
   RuntimeSetExceptionHelper(nullptr);
 }
 
+void SetAssistiveTechnologyListening(bool on) {
+  core::ListenAsAssistiveTechnology(on);
+}
+
 void SetKeyDown(int32_t keyCode, bool down) {
   core::HoldKey(keyCode, down);
 }

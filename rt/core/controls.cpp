@@ -1,14 +1,11 @@
 // What every control shares: its window, its widget and geometry in window
-// coordinates, the parent named by InitialParent, and the text properties.
+// coordinates, the parent named by InitialParent, the Tab order, and the text
+// properties (the font itself is matched in rt/core/fonts.cpp).
 #include "rt/controls.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <utility>
 
@@ -16,97 +13,6 @@
 #include "rt/window.h"
 
 namespace rt {
-
-// --- Values of property-list entries -------------------------------------------
-
-namespace core {
-namespace {
-
-template <class T>
-const T& Get(const std::string& key, const PropertyValue& value, const char* form) {
-  if (const T* v = std::get_if<T>(&value)) return *v;
-  throw PropertyListError(std::string("property list: key \"") + key + "\" takes " + form);
-}
-
-}  // namespace
-
-int32_t AsInt(const std::string& key, const PropertyValue& value) {
-  return Get<int32_t>(key, value, "an integer");
-}
-bool AsBool(const std::string& key, const PropertyValue& value) {
-  return Get<bool>(key, value, "a boolean");
-}
-Color AsColour(const std::string& key, const PropertyValue& value) {
-  return Get<Color>(key, value, "a colour");
-}
-const std::string& AsText(const std::string& key, const PropertyValue& value) {
-  return Get<std::string>(key, value, "a text");
-}
-
-QString DisplayText(const std::string& text) {
-  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  s.replace(QChar('\r'), QChar('\n'));
-  return s;
-}
-
-namespace {
-
-// The layouts place their texts in boxes measured for these faces: where the
-// named one is missing, a face with the same advance widths stands in, never
-// a merely similar one (DejaVu Sans in Arial's place clips "1.0.0 Linux").
-const char* const kArialFaces[] = {"Arial", "Liberation Sans", "Arimo", "Nimbus Sans",
-                                   "Nimbus Sans L"};
-const char* const kHelveticaFaces[] = {"Helvetica",     "TeX Gyre Heros",  "Nimbus Sans",
-                                       "Nimbus Sans L", "Liberation Sans", "Arimo",
-                                       "Arial"};
-
-// The installed faces for a named family, best first; the standard face last.
-QStringList LookUpFacesFor(const std::string& family, const QString& standard) {
-  QStringList wanted{QString::fromStdString(family)};
-  const auto add = [&](const auto& faces) {
-    for (const char* face : faces) wanted << QString::fromLatin1(face);
-  };
-  if (family == "Arial") add(kArialFaces);
-  if (family == "Helvetica" || family == "Helvetica Neue") add(kHelveticaFaces);
-  QStringList faces;
-  for (const QString& face : wanted)
-    if (!faces.contains(face) && QFontDatabase::hasFamily(face)) faces << face;
-  // No style hint: with one, fontconfig would put its generic sans-serif face
-  // before the metric-compatible ones.
-  faces << standard;
-  return faces;
-}
-
-// Each hasFamily runs fontconfig's substitution rules: a window of a dozen
-// texts in one family spent some 5 ms of its start-up asking the same
-// questions again. The program adds no fonts while it runs, so the answer
-// for a family stays what it was.
-QStringList FacesFor(const std::string& family, const QString& standard) {
-  static auto* known = new std::map<std::pair<std::string, QString>, QStringList>;
-  const auto key = std::make_pair(family, standard);
-  auto it = known->find(key);
-  if (it == known->end()) it = known->emplace(key, LookUpFacesFor(family, standard)).first;
-  return it->second;
-}
-
-}  // namespace
-
-QFont MakeFont(const std::string& family, float pixelSize, bool bold, bool italic, bool underline) {
-  // The standard size is in pixels, like the layouts: their boxes hold
-  // texts of a face about Helvetica's width at 12 to 13 px, which the
-  // desktop's usual face (DejaVu Sans, wider) matches at 11 px.
-  QFont font = QApplication::font();
-  font.setPixelSize(kStandardTextSize);
-  if (!family.empty() && family != "System") font.setFamilies(FacesFor(family, font.family()));
-  if (pixelSize > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
-  font.setBold(bold);
-  font.setItalic(italic);
-  font.setUnderline(underline);
-  return font;
-}
-
-}  // namespace core
 
 // --- Control ----------------------------------------------------------------------
 
@@ -244,10 +150,13 @@ void RectControl::ApplyTabStop() {
 
 namespace {
 
-// Qt's Tab order follows the creation of the widgets; ours follows TabIndex
-// among the controls with the same parent, container by container, so the
-// order of a control is the TabIndex and creation place of each of its
-// containers, outermost first, then its own.
+// Qt moves the focus on Tab in the order the widgets were created. Ours goes
+// by TabIndex among the controls that share a parent (ties by creation
+// order), and the controls inside a container take their turns at the
+// container's place, before its next sibling. So each control gets a sort
+// key: a (TabIndex, creation number) pair for each of its containers,
+// outermost first, then its own pair. Sorting the keys the way a dictionary
+// sorts words gives the whole Tab order.
 void OrderTabChain(const rt::Window& window) {
   const std::vector<Ref<Control>> controls = window.Controls();
   std::map<const Control*, size_t> created;

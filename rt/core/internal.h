@@ -136,17 +136,21 @@ void HoldKey(int32_t keyCode, bool down);
 void ForgetClasses();
 void ForgetAppObject();
 
-// --- Text and values -----------------------------------------------------------
-// The program's text for display: UTF-8, carriage returns as line breaks.
+// --- Text on screen -------------------------------------------------------------
+// The program's text for display: UTF-8, carriage returns as line breaks
+// (rt/core/display_text.cpp).
 QString DisplayText(const std::string& text);
 // The pixel size of text size 0, the standard size.
 constexpr int kStandardTextSize = 11;
-// A font from the framework's font properties: "System" is the application's
-// default family; a named family missing from the machine is replaced by an
-// installed face of the same widths where one is known, else by "System".
+// A font from the framework's font properties (rt/core/fonts.cpp): "System"
+// is the application's default family. A named family missing from the
+// machine is replaced by an installed font whose letters have the same
+// widths where one is known, else by "System".
 QFont MakeFont(const std::string& family, float pixelSize, bool bold, bool italic, bool underline);
 
-// The value of a property-list entry in the form its key calls for.
+// --- Property values (rt/core/property_values.cpp) -------------------------------
+// The value of a property-list entry in the form its key calls for; raises
+// PropertyListError when the entry holds another form.
 int32_t AsInt(const std::string& key, const PropertyValue& value);
 bool AsBool(const std::string& key, const PropertyValue& value);
 Color AsColour(const std::string& key, const PropertyValue& value);

@@ -29,6 +29,7 @@ class HTTPSocket;
 
 namespace rt::core {
 
+// --- Exceptions (rt/core/runtime.cpp) ------------------------------------------
 // The message of an exception, for the record and the player's message box.
 std::string DescribeException(std::exception_ptr exception);
 
@@ -36,7 +37,7 @@ std::string DescribeException(std::exception_ptr exception);
 // written to standard error, and shown to the player as one message box.
 void ReportEventError(std::exception_ptr exception);
 
-// --- Listeners ----------------------------------------------------------------
+// --- Listeners (rt/core/runtime.cpp) -------------------------------------------
 // What the runtime reports besides standard error and the player's message
 // box. The program sets none; the test driver records through them.
 struct Listeners {
@@ -50,15 +51,18 @@ struct Listeners {
 Listeners& CurrentListeners();
 
 // --- The application and its event loop -----------------------------------
-// Makes the process's QApplication, which routes key presses to the windows.
+// Makes the process's QApplication, which routes key presses to the windows
+// (rt/core/window_keys.cpp).
 QApplication* MakeApplication(int& argc, char** argv);
 // Routes keys through an event filter when the QApplication is not ours.
 void RouteKeysOf(QApplication* app);
-// The application's icon (null when none was built in).
+// The application's icon (null when none was built in), from
+// rt/core/desktop_identity.cpp.
 const QIcon& AppIcon();
 // Gives the application its icon and the name of its desktop entry.
 void ShowDesktopIdentity();
-// Every nested loop the runtime runs (modal windows), so Quit ends them all.
+// Every nested loop the runtime runs (modal windows), so Quit ends them
+// all; these four are in rt/core/runtime.cpp.
 void PushLoop(QEventLoop* loop);
 void PopLoop(QEventLoop* loop);
 // One step of a wait on the simulated clock: delivers pending events, then
@@ -76,16 +80,19 @@ std::weak_ptr<T> WeakSelf(T* self) {
 }
 
 // Adds a factory of accessible interfaces for the runtime's own widgets to
-// Qt's accessibility; once per factory, however often it is asked.
+// Qt's accessibility; once per factory, however often it is asked
+// (rt/core/desktop_identity.cpp).
 using AccessibleFactory = QAccessibleInterface* (*)(const QString& key, QObject* object);
 void InstallAccessibleFactory(AccessibleFactory factory);
 
 // --- Windows ----------------------------------------------------------------
-// The runtime window a widget belongs to, or nil.
+// The runtime window a widget belongs to, or nil (rt/core/window.cpp).
 Ref<Window> WindowOfWidget(const QWidget* widget);
-// True while a modal window or box blocks the window of `widget`: nothing
-// done to it then may act, whoever asks (a mouse or a key never reaches it;
-// an accessibility action or a program's click could).
+
+// --- Modality (rt/core/modality.cpp) -------------------------------------------
+// True while a modal window or box blocks the window of `widget`. Nothing done
+// to a blocked window may act, whoever asks: a mouse or a key never reaches
+// it, but an accessibility action or the program's own click could.
 bool BlockedByModal(const QWidget* widget);
 // True while any modal window or box is up.
 bool ModalShowing();
@@ -96,6 +103,8 @@ QWidget* ModalOwner(const QWidget* except = nullptr);
 // Gives the keyboard back to `owner` when it is still shown: a window
 // manager would, but without one the focus would go nowhere.
 void ReturnFocusTo(QWidget* owner);
+
+// --- Windows, continued (rt/core/window.cpp, rt/core/http.cpp) ---------------
 // Closes every living window without raising its Close event, and forgets
 // them (tests starting over, process exit).
 void DropAllWindows();
@@ -103,7 +112,7 @@ void DropAllWindows();
 // window closes).
 void AbortRequest(HTTPSocket& socket);
 
-// --- Menus ------------------------------------------------------------------
+// --- Menus (rt/core/menu.cpp) -------------------------------------------------
 // Puts the bar's top-level menus into a window's QMenuBar; menus appended to
 // the bar later appear there too.
 void FillMenuBar(const Ref<MenuItem>& root, QMenuBar* bar);
@@ -133,6 +142,9 @@ void ClearKeys();
 void HoldKey(int32_t keyCode, bool down);
 
 // --- Class records and the application object --------------------------------
+// Forget every class record (rt/core/runtime.cpp) and the registered
+// application object (rt/core/application.cpp), for ReleaseFrameworkStatics
+// and tests starting over.
 void ForgetClasses();
 void ForgetAppObject();
 

@@ -1,5 +1,7 @@
-// Windows: construction, the implicit-instance registry, showing, modal
-// loops and closing.
+// Windows: the registry of living windows and implicit instances, the frame
+// and content widgets, construction, showing (also modally) and closing.
+// What a modal window blocks and which window a box belongs to are in
+// rt/core/modality.cpp; the content area's palette in rt/core/palette.cpp.
 #include "rt/window.h"
 
 #include <QAccessible>
@@ -8,9 +10,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMenuBar>
-#include <QPalette>
 #include <QResizeEvent>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -107,34 +107,6 @@ void ContentWidget::resizeEvent(QResizeEvent* event) {
   if (resized) resized(event->size());
 }
 
-namespace {
-bool IsLight(const QColor& c) {
-  return c.lightness() >= 128;
-}
-}  // namespace
-
-QPalette PaletteForFace(const QColor& face, const QPalette& desktop) {
-  const bool light = IsLight(face);
-  // A dark scheme keeps the white face (the window's own colour) but would
-  // give its controls white captions and dark indicator discs on it.
-  const bool readable =
-      IsLight(desktop.color(QPalette::Window)) == light &&
-      IsLight(desktop.color(QPalette::Base)) == light &&
-      IsLight(desktop.color(QPalette::WindowText)) != light &&
-      IsLight(desktop.color(QPalette::Text)) != light &&
-      IsLight(desktop.color(QPalette::ButtonText)) != IsLight(desktop.color(QPalette::Button));
-  QPalette palette = desktop;
-  if (!readable) {
-    palette = QApplication::style()->standardPalette();
-    // Qt derives every role from the two colours, texts of the other lightness.
-    if (IsLight(palette.color(QPalette::Window)) != light ||
-        IsLight(palette.color(QPalette::WindowText)) == light)
-      palette = QPalette(light ? face.darker(107) : face.lighter(150), face);
-  }
-  palette.setColor(QPalette::Window, face);
-  return palette;
-}
-
 void ContentWidget::SetFace(const QColor& face) {
   face_ = face;
   setPalette(PaletteForFace(face, QApplication::palette()));
@@ -151,37 +123,6 @@ Ref<Window> WindowOfWidget(const QWidget* widget) {
   const auto* top = dynamic_cast<const TopWidget*>(widget->window());
   if (!top) return nullptr;
   return Ref<Window>(top->owner().lock());
-}
-
-bool ModalShowing() {
-  return QApplication::activeModalWidget() != nullptr;
-}
-
-bool BlockedByModal(const QWidget* widget) {
-  QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || !widget) return false;
-  const QWidget* top = widget->window();
-  // The modal window itself, and whatever was opened over it, are in front.
-  for (const QWidget* w = top; w; w = w->parentWidget())
-    if (w == modal) return false;
-  const QWindow* front = modal->windowHandle();
-  for (const QWindow* w = top->windowHandle(); w && front; w = w->transientParent())
-    if (w == front) return false;
-  return true;
-}
-
-QWidget* ModalOwner(const QWidget* except) {
-  auto usable = [except](QWidget* w) { return w && w != except && w->isVisible(); };
-  if (QWidget* modal = QApplication::activeModalWidget(); usable(modal)) return modal;
-  if (QWidget* active = QApplication::activeWindow(); usable(active)) return active;
-  const std::vector<Ref<Window>>& living = Reg().living;
-  for (auto it = living.rbegin(); it != living.rend(); ++it)
-    if (QWidget* w = (*it)->widget(); !(*it)->IsClosed() && usable(w)) return w;
-  return nullptr;
-}
-
-void ReturnFocusTo(QWidget* owner) {
-  if (owner && owner->isVisible() && !owner->isActiveWindow()) owner->activateWindow();
 }
 
 void DropAllWindows() {

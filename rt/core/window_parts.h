@@ -1,5 +1,6 @@
 // The Qt side of a window: its top-level widget, the content area the
-// controls live in, and the runtime's access to the window's hooks.
+// controls live in, and the runtime's access to the window's hooks
+// (rt/core/window.cpp; the content area's palette in rt/core/palette.cpp).
 #pragma once
 
 #include <QColor>
@@ -38,8 +39,8 @@ class ContentWidget : public QWidget {
   QSize sizeHint() const override { return wanted; }
   QSize wanted{100, 100};
   std::function<void(QSize)> resized;
-  // Paints the area in a fixed colour, with a palette whose texts and
-  // indicators stay readable on it whatever the desktop's colour scheme.
+  // Paints the area in a fixed colour, its face, with a palette whose texts
+  // and indicators stay readable on it whatever the desktop's colour scheme.
   void SetFace(const QColor& face);
 
  protected:
@@ -50,9 +51,10 @@ class ContentWidget : public QWidget {
   QColor face_{Qt::white};
 };
 
-// The palette for controls drawn on `face`: the desktop's own where its
-// texts read on that colour (a light scheme on a light face), else a
-// standard one of the face's lightness.
+// The palette for controls drawn on the colour `face` (rt/core/palette.cpp):
+// the desktop's own where its texts are readable on that colour (a light
+// scheme on a light face), else a standard palette as light or dark as the
+// face, whose texts stand out from it.
 QPalette PaletteForFace(const QColor& face, const QPalette& desktop);
 
 }  // namespace rt::core

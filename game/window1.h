@@ -9,9 +9,10 @@
 #include "rt/rt.h"
 
 // The window's six timer classes, registered as "Window1.Timer1" to
-// "Window1.Timer6". C++ cannot have a nested class Window1::Timer1 beside the
-// accessor Window1::Timer1(), so the point of the registered name becomes an
-// underscore: Window1_Timer1 .. Window1_Timer6.
+// "Window1.Timer6". The class cannot be Window1::Timer1 in C++, because
+// Window1 already has a method Timer1() that returns the timer; so each
+// class name has an underscore where the registered name has a dot:
+// Window1_Timer1 to Window1_Timer6.
 class Window1_Timer1 : public rt::Timer {};
 class Window1_Timer2 : public rt::Timer {};
 class Window1_Timer3 : public rt::Timer {};
@@ -35,7 +36,7 @@ class Window1 : public rt::Window {
 
   // Control accessors, in creation order. The three middle cells form the pay
   // line; the payout reads the bankroll back from StaticText2.
-  rt::Ref<rt::Rectangle> Rectangle1();      // the machine face: reels, wager, bankroll
+  rt::Ref<rt::Rectangle> Rectangle1();      // the machine's front: reels, wager, bankroll
   rt::Ref<rt::Rectangle> Rectangle2();      // the dark pay line behind the middle row
   rt::Ref<rt::Canvas> Canvas2();            // reel 1, middle cell (on the pay line)
   rt::Ref<rt::Canvas> Canvas5();            // reel 2, middle cell (on the pay line)
@@ -45,7 +46,7 @@ class Window1 : public rt::Window {
   rt::Ref<rt::RadioButton> RadioButton1();  // wager 1 (selected at start)
   rt::Ref<rt::RadioButton> RadioButton2();  // wager 5
   rt::Ref<rt::RadioButton> RadioButton3();  // wager 10
-  rt::Ref<rt::Label> StaticText2();         // the bankroll figure, its value of record
+  rt::Ref<rt::Label> StaticText2();         // the bankroll figure, the one of record
   rt::Ref<rt::Label> StaticText3();         // the bankroll caption
   rt::Ref<rt::Rectangle> Rectangle3();      // frame of reel 1, top cell
   rt::Ref<rt::Canvas> Canvas1();            // reel 1, top cell

@@ -202,7 +202,8 @@ void Window1::CreateControls0() {
   MakeRectangle(w, {"Rectangle8", {254, 280, 74, 65}, 9, kWhite, 1, "Rectangle1"});
   MakeCanvas(w, {"Canvas9", {256, 280, 70, 63}, 0, "Rectangle8"});
 
-  // The handle, a child of the window just right of the face.
+  // The handle, a child of the window itself, just right of the machine's
+  // front (Rectangle1).
   MakeCanvas(w, {"Canvas10", {351, 117, 43, 150}, 0, "", true, false});
   layout::Bind<rt::Canvas>(w, "Canvas10", &rt::Canvas::MouseDown, &Window1::Canvas10_MouseDown);
 

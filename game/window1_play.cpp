@@ -14,8 +14,8 @@ namespace {
 void PullHandle(Window1& window) {
   if (Bankroll < Wager) {
     rt::MsgBox("I will lower your wager.");
-    // Selecting a button raises its Action, which sets Wager (no pull is
-    // pending yet on this road).
+    // Selecting a button raises its Action, which sets Wager: Pull is only
+    // set below, and the Action changes the wager only while it is False.
     if (window.RadioButton3()->Value()) {
       if (5 < Bankroll) {
         window.RadioButton2()->SetValue(true);

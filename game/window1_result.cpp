@@ -22,8 +22,8 @@ bool ShowsSeven(const rt::Ref<rt::Canvas>& cell) {
 void AnnounceOutcome(Window1& w) {
   std::string text;
   if (w.StaticText6()->Visible()) text = w.StaticText6()->Text() + ". ";
-  text += w.StaticText3()->Text() + " " + w.StaticText2()->Text() + ". Pay line: " +
-          w.Canvas2()->SpokenName() + ", " + w.Canvas5()->SpokenName() + ", " +
+  text += w.StaticText3()->Text() + " " + w.StaticText2()->Text() +
+          ". Pay line: " + w.Canvas2()->SpokenName() + ", " + w.Canvas5()->SpokenName() + ", " +
           w.Canvas8()->SpokenName() + ".";
   w.Announce(text);
 }
@@ -32,7 +32,8 @@ void AnnounceOutcome(Window1& w) {
 
 void Window1::Result() {
   Score = 0;
-  // The bankroll label is the bankroll of record.
+  // The bankroll label's text is the bankroll of record: the variable is
+  // read back from it before anything is paid or taken.
   Bankroll = static_cast<int32_t>(rt::Val(StaticText2()->Text()));
   if (ShowsSeven(Canvas2())) Score = Score + 1;
   if (ShowsSeven(Canvas5())) Score = Score + 1;

@@ -43,7 +43,9 @@ class Control : public Object {
   std::weak_ptr<rt::Window> window_;
 };
 
-// The framework's _PaneChild interface of non-visual controls.
+// A non-visual control (a Timer, an HTTPSocket): it belongs to a window and
+// may have a control-array index, but has no widget. (The framework called
+// this interface _PaneChild.)
 class PaneChild : public Control {
  public:
   Ref<rt::Window> PaneWindow() const { return Window(); }

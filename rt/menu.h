@@ -43,7 +43,8 @@ class MenuItem : public Object {
   // reaches the item (AutoEnable).
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool e);
-  // Enables the item for the menu showing about to happen.
+  // Enables the item; the application's EnableMenuItems event calls it just
+  // before a menu shows or a shortcut is taken.
   void Enable() { SetEnabled(true); }
 
   // Appends a child at the end.

@@ -14,8 +14,9 @@ namespace rt {
 void RuntimeInit(int& argc, char** argv);
 
 // Class tables. Each class the process uses is registered once, under its
-// name, in the order of start-up; the record is built by the first of
-// RegisterClass or FindClass. Finalize hooks run at ReleaseFrameworkStatics.
+// name, in the order of start-up; whichever of RegisterClass and FindClass
+// is called first for a name makes its record. ReleaseFrameworkStatics
+// forgets them all.
 struct ClassRecord {
   std::string name;
 };

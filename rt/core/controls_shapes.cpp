@@ -267,10 +267,10 @@ class GroupBoxWidget : public QGroupBox {
   }
 };
 
-// A group to assistive technology, known by its caption as a titled group
-// is: its own, or where it has none, the label inside it that captions it
-// (the first one, in the order of its children). A screen reader then names
-// the group's radio buttons by it.
+// A group box to assistive technology: a group named by its caption, or,
+// when it has none, by the first label inside it that shows a text (the
+// game's wager box has no caption of its own; its label says "Wager"). A
+// screen reader then says that name with the group's radio buttons.
 class GroupBoxAccessible : public QAccessibleWidget {
  public:
   explicit GroupBoxAccessible(QGroupBox* w) : QAccessibleWidget(w, QAccessible::Grouping) {}

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMenuBar>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -74,11 +75,70 @@ namespace {
 // A window's frame to assistive technology: a plain top-level QWidget would
 // be a "filler"; ours is a window, or a dialog while it is modal, named by
 // its title.
+// The status bar that carries a window's news to assistive technology: it
+// has no widget and draws nothing, so the window looks as it did; Orca's
+// status bar command reads it out (Qt 6.4 has no way to have a screen
+// reader speak news unasked).
+class NewsAccessible : public QAccessibleInterface {
+ public:
+  explicit NewsAccessible(TopWidget* top) : top_(top) {}
+  bool isValid() const override { return top_ && !top_->news.isEmpty(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return top_ ? top_->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return top_ ? QAccessible::queryAccessibleInterface(top_.data()) : nullptr;
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name && top_ ? top_->news : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!top_) return {};
+    // The window's bottom edge, where a status bar would be.
+    const QRect frame(top_->mapToGlobal(QPoint(0, 0)), top_->size());
+    return QRect(frame.left(), frame.bottom(), frame.width(), 1);
+  }
+  QAccessible::Role role() const override { return QAccessible::StatusBar; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.invisible = !top_ || !top_->isVisible();
+    s.readOnly = true;
+    return s;
+  }
+
+ private:
+  QPointer<TopWidget> top_;
+};
+
 class TopAccessible : public QAccessibleWidget {
  public:
   explicit TopAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
   QAccessible::Role role() const override {
     return widget()->isModal() ? QAccessible::Dialog : QAccessible::Window;
+  }
+  // The news bar, when there is news, comes after the window's own children.
+  int childCount() const override { return QAccessibleWidget::childCount() + (News() ? 1 : 0); }
+  QAccessibleInterface* child(int index) const override {
+    if (QAccessibleInterface* news = News(); news && index == QAccessibleWidget::childCount())
+      return news;
+    return QAccessibleWidget::child(index);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (QAccessibleInterface* news = News(); news && child == news)
+      return QAccessibleWidget::childCount();
+    return QAccessibleWidget::indexOfChild(child);
+  }
+
+ private:
+  QAccessibleInterface* News() const {
+    auto* top = static_cast<TopWidget*>(widget());
+    if (top->news.isEmpty()) return nullptr;
+    if (!top->newsId) top->newsId = QAccessible::registerAccessibleInterface(new NewsAccessible(top));
+    return QAccessible::accessibleInterface(top->newsId);
   }
 };
 
@@ -92,6 +152,10 @@ QAccessibleInterface* TopAccessibleFor(const QString&, QObject* object) {
 TopWidget::TopWidget(std::weak_ptr<Window> owner)
     : QWidget(nullptr, Qt::Window), owner_(std::move(owner)) {
   InstallAccessibleFactory(TopAccessibleFor);
+}
+
+TopWidget::~TopWidget() {
+  if (newsId) QAccessible::deleteAccessibleInterface(newsId);
 }
 
 void TopWidget::closeEvent(QCloseEvent* event) {
@@ -329,9 +393,19 @@ void Window::Announce(const std::string& text) {
     impl_->announcer->setAccessibleDescription({});
   impl_->announcer = holder;
   holder->setAccessibleDescription(core::DisplayText(text));
-  // Qt 6.4 changes the description without telling the screen reader.
+  // Qt 6.4 changes the description without saying so. Told, its bridge
+  // hands Orca the object in place of the text, which Orca cannot speak at
+  // once; it reads the description when the control next gets the focus.
   QAccessibleEvent changed(holder, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&changed);
+  // And the window's news bar, where Orca's status bar command reads it.
+  auto* frame = static_cast<core::TopWidget*>(top);
+  const bool had = !frame->news.isEmpty();
+  frame->news = core::DisplayText(text);
+  if (!had && QAccessible::isActive()) {
+    QAccessibleEvent added(top, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&added);
+  }
 }
 
 void Window::SetMenuBar(const Ref<rt::MenuBar>& bar) {

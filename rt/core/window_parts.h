@@ -23,7 +23,14 @@ namespace rt::core {
 class TopWidget : public QWidget {
  public:
   explicit TopWidget(std::weak_ptr<Window> owner);
+  ~TopWidget() override;
   const std::weak_ptr<Window>& owner() const { return owner_; }
+
+  // The window's latest news (Window::Announce), which assistive technology
+  // finds in a status bar of the window that only it sees; empty: none.
+  QString news;
+  // That status bar's accessible interface, once made (0: not yet).
+  unsigned newsId = 0;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -3,8 +3,11 @@
 // timing, the wager buttons and the lowering of a wager above the bankroll.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QKeySequence>
+#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <array>
 #include <ostream>
 #include <string>
@@ -15,6 +18,7 @@
 #include "media/media.h"
 #include "rt/testing/driver.h"
 #include "tests/support/game_fixture.h"
+#include "tests/support/real_box.h"
 
 namespace {
 
@@ -465,6 +469,107 @@ TEST_F(PlayLongClick, AWagerButtonAndASecondClickInsideTheClickWaitLeaveTheSpins
   EXPECT_EQ(Module1::Bankroll, 0);
   EXPECT_EQ(MsgBoxes(), std::vector<std::string>{kBankruptMessage});
 }
+
+// The space bar pulls with the wager "10" at a bankroll of 7, and its
+// release comes while "I will lower your wager." is up. Qt drops a key
+// aimed at a window the box blocks before any widget sees it, so the
+// runtime may never hear of that release. Wherever it went, once the box
+// has closed the space bar is up: after the lowered spin no other key pulls.
+enum class ReleaseTo { kTheBox, kTheGameWindow, kTheAboutWindow, kAnotherWindow };
+
+struct ReleaseCase {
+  ReleaseTo to;
+  Qt::Key key;  // pressed after the spin
+};
+
+void PrintTo(const ReleaseCase& c, std::ostream* os) {
+  const char* const places[] = {"the box", "the game window", "the About window", "another window"};
+  *os << "release to " << places[static_cast<int>(c.to)] << ", then "
+      << QKeySequence(c.key).toString().toStdString();
+}
+
+std::vector<ReleaseCase> ReleaseCases() {
+  std::vector<ReleaseCase> cases;
+  for (ReleaseTo to : {ReleaseTo::kTheBox, ReleaseTo::kTheGameWindow, ReleaseTo::kTheAboutWindow,
+                       ReleaseTo::kAnotherWindow}) {
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_A, Qt::Key_Shift, Qt::Key_Left})
+      cases.push_back({to, key});
+  }
+  return cases;
+}
+
+// A window of the program with nothing in it.
+class PlainWindow : public rt::Window {
+ public:
+  PlainWindow() : rt::Window("PlainWindow.PlainWindow") {}
+
+ protected:
+  void Layout() override {
+    rt::SetProperties(
+        rt::SelfRef(this),
+        rt::PropertyList().Int("Width", 160).Int("Height", 80).Text("Title", "Plain"));
+  }
+};
+
+class PlaySpaceRelease : public Play, public ::testing::WithParamInterface<ReleaseCase> {};
+
+TEST_P(PlaySpaceRelease, AfterTheLoweringBoxTheSpaceBarIsUpAndNoOtherKeyPulls) {
+  const ReleaseCase& c = GetParam();
+  QWindow* releaseTo = nullptr;  // where the box's own window is not the place
+  rt::Ref<rt::Window> other;
+  if (c.to == ReleaseTo::kTheGameWindow) releaseTo = W().widget()->windowHandle();
+  if (c.to == ReleaseTo::kTheAboutWindow) {
+    ASSERT_TRUE(ChooseMenu("AppleAboutJolvane"));
+    other = rt::GetImplicitWindow("AboutBox.AboutBox");
+  }
+  if (c.to == ReleaseTo::kAnotherWindow) {
+    other = rt::RuntimeNewObject<PlainWindow>();
+    other->Constructor();
+    other->Show();
+  }
+  if (other) {
+    ASSERT_TRUE(other->widget()->isVisible());
+    releaseTo = other->widget()->windowHandle();
+  }
+  ClickWager(10);
+  SetBankroll(7);
+  QWidget* game = W().widget();
+  game->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(game));
+
+  bool released = false;
+  test_support::RealBox box([&](QMessageBox& shown) {
+    QTest::keyRelease(releaseTo ? releaseTo : shown.windowHandle(), Qt::Key_Space);
+    released = true;
+  });
+  // The player's own press, not a held key of the test driver's.
+  QTest::keyPress(game->focusWidget() ? game->focusWidget() : game, Qt::Key_Space);
+  ASSERT_TRUE(box.Shown());
+  EXPECT_EQ(box.Text().toStdString(), kLowerWagerMessage);
+  EXPECT_TRUE(released);
+  EXPECT_FALSE(rt::Keyboard::AsyncKeyDown(rt::Keyboard::kSpace));
+  ASSERT_TRUE(Module1::Pull);
+  EXPECT_EQ(Module1::Wager, 5);
+  const std::array<int32_t, 3> none = {kNoSeven, kNoSeven, kNoSeven};
+  FinishSpin(&none);
+  ASSERT_FALSE(Module1::PlayStarted);
+  ASSERT_EQ(Module1::Bankroll, 2);
+
+  const int64_t t = Now();
+  QTest::keyClick(game->focusWidget() ? game->focusWidget() : game, c.key);
+  EXPECT_FALSE(rt::Keyboard::AsyncKeyDown(rt::Keyboard::kSpace));
+  EXPECT_FALSE(Module1::Pull) << "the key pulled";
+  EXPECT_EQ(Handle(), "HandleUp-1.jpg");
+  EXPECT_EQ(Now(), t) << "a click played";
+  EXPECT_TRUE(MsgBoxes().empty()) << "a second lowering";
+  Advance(5000);
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_EQ(Module1::Bankroll, 2);
+  EXPECT_EQ(W().StaticText2()->Text(), "2");
+}
+
+INSTANTIATE_TEST_SUITE_P(WhereTheReleaseWent, PlaySpaceRelease,
+                         ::testing::ValuesIn(ReleaseCases()));
 
 TEST_F(Play, ClosingTheGameWindowEndsTheProgram) {
   W().widget()->close();  // the close box

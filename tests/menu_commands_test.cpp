@@ -1,7 +1,12 @@
 // The game's menu commands: the Sound menu's switch and check marks and their
-// effect on the next sound, the ATM item's enabling and the refill.
+// effect on the next sound, the ATM item's enabling and the refill, and the
+// items as a screen reader finds and presses them.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,11 +15,16 @@
 #include "game/module1.h"
 #include "rt/testing/driver.h"
 #include "tests/support/game_fixture.h"
+#include "tests/support/real_box.h"
+#include "tests/support/screen_reader.h"
 
 namespace {
 
+using game_test::kBankruptMessage;
+using game_test::kLowerWagerMessage;
 using game_test::kNoSeven;
 using game_test::kSevenMiddle;
+using rt::testing::Advance;
 using rt::testing::Now;
 
 class MenuCommands : public game_test::GameFixture {
@@ -137,5 +147,122 @@ TEST_F(MenuCommands, TheCommandsRunInsideTheClickWait) {
   ExpectSound(false);
   EXPECT_TRUE(Module1::Pull);
 }
+
+// A screen reader reads the menus' items without opening a menu, and presses
+// them by their accessibility action: what it reads must be what the player
+// would find on opening the menu now, and its press must be refused exactly
+// when the item is disabled now.
+class MenuCommandsHeard : public MenuCommands {
+ protected:
+  // The item of a menu of the bar as assistive technology has it.
+  static QAccessibleInterface* Heard(const char* menu, const char* text) {
+    QMenu* shown = App::Instance()->MenuBar()->Child(menu)->action()->menu();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(shown);
+    if (!list) return nullptr;
+    for (int i = 0; i < list->childCount(); ++i) {
+      QAccessibleInterface* item = list->child(i);
+      if (item && item->text(QAccessible::Name) == QString(text)) return item;
+    }
+    return nullptr;
+  }
+  static QAccessibleInterface* Atm() { return Heard("ATMMenu", "Add 20 Tokens"); }
+  static bool ReadsDisabled(QAccessibleInterface* item) { return item->state().disabled; }
+  static void Press(QAccessibleInterface* item) {
+    ASSERT_NE(item->actionInterface(), nullptr);
+    item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    Advance(0);  // the item's command runs from the event loop
+  }
+
+  test_support::ScreenReader reader;
+};
+
+TEST_F(MenuCommandsHeard, AddTwentyTokensReadsAndPressesAsTheBankrollSays) {
+  QAccessibleInterface* atm = Atm();
+  ASSERT_NE(atm, nullptr);
+  // No menu is ever opened in this test: each reading follows the event
+  // before it.
+  ClickWager(1);
+  EXPECT_TRUE(ReadsDisabled(atm)) << "at the starting 20";
+
+  SpinTo({kNoSeven, kNoSeven, kNoSeven});
+  ASSERT_EQ(Module1::Bankroll, 19);
+  EXPECT_TRUE(ReadsDisabled(atm)) << "with tokens left";
+  Press(atm);
+  EXPECT_EQ(Module1::Bankroll, 19) << "refilled with tokens left";
+  EXPECT_EQ(W().StaticText2()->Text(), "19");
+
+  SetBankroll(1);
+  SpinTo({kNoSeven, kNoSeven, kNoSeven});
+  ASSERT_EQ(Module1::Bankroll, 0);
+  ASSERT_EQ(MsgBoxes(), std::vector<std::string>{kBankruptMessage});
+  EXPECT_FALSE(ReadsDisabled(atm)) << "bankrupt";
+  Press(atm);
+  ExpectRefilled(1, 1);
+  EXPECT_TRUE(ReadsDisabled(atm)) << "after the refill";
+  Press(atm);
+  EXPECT_EQ(Module1::Bankroll, 20);
+}
+
+TEST_F(MenuCommandsHeard, AddTwentyTokensIsRefusedDuringASpin) {
+  QAccessibleInterface* atm = Atm();
+  ASSERT_NE(atm, nullptr);
+  bool pressed = false, readDisabled = false, lockedAfter = false;
+  std::string labelAfter;
+  At(1500, [&] {
+    readDisabled = ReadsDisabled(atm);
+    Press(atm);
+    pressed = true;
+    lockedAfter = Module1::PlayStarted;
+    labelAfter = W().StaticText2()->Text();
+  });
+  SpinTo({kNoSeven, kNoSeven, kNoSeven});
+  ASSERT_TRUE(pressed);
+  EXPECT_TRUE(readDisabled);
+  EXPECT_TRUE(lockedAfter) << "the refill unlocked play in the middle of the spin";
+  EXPECT_EQ(labelAfter, "20");
+  EXPECT_EQ(Module1::Bankroll, 19);
+  // One spin, paid once: a click on the handle during it pulled nothing.
+  EXPECT_FALSE(Module1::PlayStarted);
+  EXPECT_FALSE(Module1::Pull);
+}
+
+// No command runs while a modal box is up, whatever presses its item.
+struct BlockedItem {
+  const char* menu;
+  const char* text;
+};
+
+void PrintTo(const BlockedItem& c, std::ostream* os) {
+  *os << c.text;
+}
+
+class MenuCommandsBehindABox : public MenuCommandsHeard,
+                               public ::testing::WithParamInterface<BlockedItem> {};
+
+TEST_P(MenuCommandsBehindABox, AnItemPressedWhileTheLoweringBoxIsUpDoesNothing) {
+  const BlockedItem& c = GetParam();
+  QAccessibleInterface* item = Heard(c.menu, c.text);
+  ASSERT_NE(item, nullptr);
+  ClickWager(10);
+  SetBankroll(7);
+  test_support::RealBox box([&](QMessageBox&) { Press(item); });
+  ClickHandle();
+  ASSERT_TRUE(box.Shown());
+  EXPECT_EQ(box.Text().toStdString(), kLowerWagerMessage);
+  ExpectSound(true);
+  EXPECT_FALSE(rt::QuitRequested());
+  EXPECT_FALSE(rt::GetImplicitWindow("AboutBox.AboutBox"));
+  EXPECT_FALSE(rt::GetImplicitWindow("selfTest.selfTest"));
+  EXPECT_TRUE(MsgBoxes().empty());
+  // The pull goes on as if nothing had been pressed.
+  EXPECT_TRUE(Module1::Pull);
+  EXPECT_EQ(Module1::Wager, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, MenuCommandsBehindABox,
+                         ::testing::Values(BlockedItem{"SoundMenu", "Sound Off"},
+                                           BlockedItem{"CheckforUpdateMenu", "About..."},
+                                           BlockedItem{"CheckforUpdateMenu", "Check Now"},
+                                           BlockedItem{"FileMenu", "Quit"}));
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The game as it runs for a player (real clock, real message boxes), with a
 // report on standard output that a script driving it in a real X server
 // reads: "ready" once the window is up, "box" while a message box is shown,
-// "pull <bankroll> <wager>" at each pull, "settled <bankroll>" when a spin
+// "pull <bankroll> <wager>" at each pull, "space down" and "space up" as
+// the game's key state for the space bar changes, "settled <bankroll>" when a spin
 // has been paid. It starts with the bankroll and the wager given, so a
 // script reaches the lowering of the wager at once.
 //
@@ -46,6 +47,9 @@ class Probe : public QObject {
       buttons[wagerButton_ - 1]->SetValue(true);
       Say("ready");
     }
+    const bool space = rt::Keyboard::AsyncKeyDown(rt::Keyboard::kSpace);
+    if (space != space_) Say(space ? "space down" : "space up");
+    space_ = space;
     const bool box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
     if (box && !box_) Say("box");
     box_ = box;
@@ -62,7 +66,7 @@ class Probe : public QObject {
 
   QTimer tick_;
   int bankroll_, wagerButton_;
-  bool ready_ = false, box_ = false, pull_ = false, spinning_ = false;
+  bool ready_ = false, space_ = false, box_ = false, pull_ = false, spinning_ = false;
 };
 
 }  // namespace

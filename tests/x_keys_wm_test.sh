@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Real keys under a real window manager (openbox): a space bar released
 # while "I will lower your wager." opens over the game window is released
-# for the game too. After the box and the lowered spin, Tab, "a" and Shift start
-# no pull; the space bar still does.
+# for the game too. After the box and the lowered spin, Tab, "a" and Shift
+# start no pull; the space bar still does. The box is transient for the game
+# window, not for a hidden leader window.
 # Usage: bash tests/x_keys_wm_test.sh <build dir> <source dir>
 set -euo pipefail
 build=${1:?usage: x_keys_wm_test.sh <build dir> <source dir>}
@@ -62,10 +63,14 @@ for hold in 0 0.05 0.1 0.2 0.4; do
 done
 $pulled || fail "no tap of the space bar pulled"
 deadline=$((SECONDS + 20))
-until [ "$(xdotool getwindowfocus 2>/dev/null || true)" != "$game_window" ]; do
+until box=$(xdotool getwindowfocus 2>/dev/null) && [ "$box" != "$game_window" ]; do
   [ "$SECONDS" -ge "$deadline" ] && fail "the box never had the keyboard"
   sleep 0.05
 done
+# The box belongs to the game window, so the window manager keeps it there.
+owner=$(xprop -id "$box" WM_TRANSIENT_FOR 2>/dev/null | sed -n 's/.*window id # //p')
+[ -n "$owner" ] && [ $((owner)) -eq $((game_window)) ] ||
+  fail "the box is transient for '${owner:-nothing}', not the game window $game_window"
 sleep 0.3
 xdotool key Return
 wait_for '^pull 7 5$' 1 30 || fail "the lowered pull did not start"

@@ -571,6 +571,53 @@ TEST_P(PlaySpaceRelease, AfterTheLoweringBoxTheSpaceBarIsUpAndNoOtherKeyPulls) {
 INSTANTIATE_TEST_SUITE_P(WhereTheReleaseWent, PlaySpaceRelease,
                          ::testing::ValuesIn(ReleaseCases()));
 
+// The same for the other modal things: the space bar goes down for a pull,
+// and comes up, dropped, while a message dialog or a modal window of ours
+// blocks the game window.
+enum class Blocking { kMessageDialog, kModalWindow };
+
+void PrintTo(Blocking b, std::ostream* os) {
+  *os << (b == Blocking::kMessageDialog ? "a message dialog" : "a modal window");
+}
+
+class PlaySpaceReleaseBlocked : public Play, public ::testing::WithParamInterface<Blocking> {};
+
+TEST_P(PlaySpaceReleaseBlocked, AfterItClosesTheSpaceBarIsUp) {
+  QWidget* game = W().widget();
+  game->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(game));
+  QTest::keyPress(game->focusWidget() ? game->focusWidget() : game, Qt::Key_Space);
+  FinishSpin();
+  ASSERT_FALSE(Module1::PlayStarted);
+  const auto release = [game] { QTest::keyRelease(game->windowHandle(), Qt::Key_Space); };
+  if (GetParam() == Blocking::kMessageDialog) {
+    test_support::RealBox box([&](QMessageBox&) { release(); });
+    auto dialog = rt::RuntimeNewObject<rt::MessageDialog>();
+    dialog->SetMessage("Version 2.0.0 is now available.");
+    dialog->ShowModal();
+    ASSERT_TRUE(box.Shown());
+  } else {
+    rt::Ref<rt::Window> modal = rt::RuntimeNewObject<PlainWindow>();
+    modal->Constructor();
+    At(10, [&] {
+      release();
+      modal->Close();
+    });
+    modal->ShowModal();
+    ASSERT_TRUE(modal->IsClosed());
+  }
+  EXPECT_FALSE(rt::Keyboard::AsyncKeyDown(rt::Keyboard::kSpace));
+  const std::string bankroll = W().StaticText2()->Text();
+  const int64_t t = Now();
+  QTest::keyClick(game->focusWidget() ? game->focusWidget() : game, Qt::Key_Tab);
+  EXPECT_FALSE(Module1::Pull) << "Tab pulled";
+  EXPECT_EQ(Now(), t);
+  EXPECT_EQ(W().StaticText2()->Text(), bankroll);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blockers, PlaySpaceReleaseBlocked,
+                         ::testing::Values(Blocking::kMessageDialog, Blocking::kModalWindow));
+
 TEST_F(Play, ClosingTheGameWindowEndsTheProgram) {
   W().widget()->close();  // the close box
   Advance(0);

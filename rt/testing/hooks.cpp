@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <cstdio>
 
 #include "rt/core/clock.h"
@@ -158,6 +159,13 @@ void ResetRuntime() {
   core::ForgetAppObject();
   core::ForgetClasses();
   core::ClearKeys();
+  if (QuitRequested()) {
+    // Quit ended Qt's loops with QCoreApplication::exit, and until Qt's main
+    // loop runs again every loop of the process returns at once (a real
+    // message box among them): one turn of it ends that.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+  }
   core::ClearQuitRequest();
   RuntimeSetExceptionHelper(nullptr);
 }

@@ -2,31 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
 
 #include "rt/testing/driver.h"
 
 namespace test_support {
-namespace {
-
-// rt::Quit ends Qt's loops with QCoreApplication::exit, and from then on
-// every nested loop of the process, the box's too, returns at once, until
-// Qt's main loop runs again: an earlier test that quit would leave the box
-// unanswerable. The test driver's reset does not undo it, so this does.
-void EndAnEarlierQuit() {
-  QEventLoop probe;
-  QTimer::singleShot(0, &probe, [&probe] { probe.exit(0); });
-  if (probe.exec() == 0) return;
-  QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-  QCoreApplication::exec();
-}
-
-}  // namespace
-
 RealBox::RealBox(Inside inside, QString press) : inside_(std::move(inside)), press_(press) {
-  EndAnEarlierQuit();
   rt::testing::UseTestHooks(false);
   // Looks at every turn of the event loop, the box's own included, until the
   // box is up: no guess at how long it takes to come.

@@ -15,6 +15,7 @@
 #include "game/module1.h"
 #include "rt/testing/driver.h"
 #include "tests/support/game_fixture.h"
+#include "tests/support/plain_window.h"
 #include "tests/support/real_box.h"
 #include "tests/support/screen_reader.h"
 
@@ -30,18 +31,7 @@ QAccessibleInterface* Heard(const rt::Ref<rt::RectControl>& control) {
   return QAccessible::queryAccessibleInterface(control->widget());
 }
 
-// A window of the program with nothing in it.
-class PlainWindow : public rt::Window {
- public:
-  PlainWindow() : rt::Window("PlainWindow.PlainWindow") {}
-
- protected:
-  void Layout() override {
-    rt::SetProperties(
-        rt::SelfRef(this),
-        rt::PropertyList().Int("Width", 160).Int("Height", 80).Text("Title", "Plain"));
-  }
-};
+using test_support::PlainWindow;
 
 // --- Behind a modal window ----------------------------------------------------
 

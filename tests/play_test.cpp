@@ -18,6 +18,7 @@
 #include "media/media.h"
 #include "rt/testing/driver.h"
 #include "tests/support/game_fixture.h"
+#include "tests/support/plain_window.h"
 #include "tests/support/real_box.h"
 
 namespace {
@@ -498,18 +499,7 @@ std::vector<ReleaseCase> ReleaseCases() {
   return cases;
 }
 
-// A window of the program with nothing in it.
-class PlainWindow : public rt::Window {
- public:
-  PlainWindow() : rt::Window("PlainWindow.PlainWindow") {}
-
- protected:
-  void Layout() override {
-    rt::SetProperties(
-        rt::SelfRef(this),
-        rt::PropertyList().Int("Width", 160).Int("Height", 80).Text("Title", "Plain"));
-  }
-};
+using test_support::PlainWindow;
 
 class PlaySpaceRelease : public Play, public ::testing::WithParamInterface<ReleaseCase> {};
 

@@ -17,11 +17,16 @@ game=(
   # Qt's CMake files look for it with every configure (Qt6::GuiPrivate
   # links it) and say "Could NOT find XKB" without it.
   libxkbcommon-dev
-  # The faces the game's texts are measured for (rt/core/controls.cpp).
+  # The X server's own key state (rt/core/keyboard.cpp).
+  libxcb1-dev
+  # The faces the game's texts are measured for (rt/core/fonts.cpp).
   fonts-dejavu-core fonts-urw-base35
 )
 tests=(
   libgtest-dev
+  # Qt's platform headers: the tests' stand-in for a screen reader switches
+  # Qt's accessibility on there (tests/support/screen_reader.cpp).
+  qt6-base-private-dev
   # The benchmark's launcher watches the X server itself.
   libx11-dev
   # The scripted checks in a real X server, and their window manager.

@@ -1,23 +1,10 @@
 #include "tests/support/screen_reader.h"
 
 #include <QWidget>
-
-// Qt's platform layer keeps the switch. Its headers are not installed, but
-// the library exports the three names used here; these declarations name
-// them and nothing else. The offscreen platform keeps Qt's own platform
-// accessibility, which is where the switch lives.
-class QPlatformAccessibility {
- public:
-  void setActive(bool active);
-};
-class QPlatformIntegration {
- public:
-  QPlatformAccessibility* accessibility() const;
-};
-class QGuiApplicationPrivate {
- public:
-  static QPlatformIntegration* platform_integration;
-};
+// Qt's platform layer keeps the switch (qt6-base-private-dev).
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace test_support {
 namespace {

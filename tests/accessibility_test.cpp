@@ -15,7 +15,6 @@
 #include "game/module1.h"
 #include "rt/testing/driver.h"
 #include "tests/support/game_fixture.h"
-#include "tests/support/plain_window.h"
 #include "tests/support/real_box.h"
 #include "tests/support/screen_reader.h"
 
@@ -30,8 +29,6 @@ using game_test::kSevenMiddle;
 QAccessibleInterface* Heard(const rt::Ref<rt::RectControl>& control) {
   return QAccessible::queryAccessibleInterface(control->widget());
 }
-
-using test_support::PlainWindow;
 
 // --- Behind a modal window ----------------------------------------------------
 
@@ -125,14 +122,7 @@ TEST_P(BehindAModalWindow, AnAccessibilityActionDoesNothingUntilItCloses) {
     FinishSpin(&none);
     ASSERT_EQ(Module1::Bankroll, 2);
   } else {
-    rt::Ref<rt::Window> modal = rt::RuntimeNewObject<PlainWindow>();
-    modal->Constructor();
-    At(10, [&] {
-      actInside();
-      modal->Close();
-    });
-    modal->ShowModal();
-    ASSERT_TRUE(modal->IsClosed());
+    ASSERT_TRUE(InsideAModalWindow(actInside));
   }
   ASSERT_TRUE(acted);
   EXPECT_EQ(after, before);

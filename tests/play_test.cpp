@@ -587,14 +587,7 @@ TEST_P(PlaySpaceReleaseBlocked, AfterItClosesTheSpaceBarIsUp) {
     dialog->ShowModal();
     ASSERT_TRUE(box.Shown());
   } else {
-    rt::Ref<rt::Window> modal = rt::RuntimeNewObject<PlainWindow>();
-    modal->Constructor();
-    At(10, [&] {
-      release();
-      modal->Close();
-    });
-    modal->ShowModal();
-    ASSERT_TRUE(modal->IsClosed());
+    ASSERT_TRUE(InsideAModalWindow(release));
   }
   EXPECT_FALSE(rt::Keyboard::AsyncKeyDown(rt::Keyboard::kSpace));
   const std::string bankroll = W().StaticText2()->Text();

@@ -15,6 +15,7 @@
 #include "game/module1.h"
 #include "media/media.h"
 #include "rt/testing/driver.h"
+#include "tests/support/plain_window.h"
 
 namespace game_test {
 
@@ -238,6 +239,17 @@ void GameFixture::At(int32_t delayMs, std::function<void()> action) {
   timer->Action.Bind([action](rt::Ref<rt::Timer>) { action(); });
   timer->SetMode(rt::Timer::kModeSingle);
   timers_.push_back(timer);
+}
+
+bool GameFixture::InsideAModalWindow(const std::function<void()>& inside) {
+  rt::Ref<rt::Window> modal = rt::RuntimeNewObject<test_support::PlainWindow>();
+  modal->Constructor();
+  At(10, [&] {
+    inside();
+    modal->Close();
+  });
+  modal->ShowModal();
+  return modal->IsClosed();
 }
 
 const std::vector<std::string>& GameFixture::MsgBoxes() {

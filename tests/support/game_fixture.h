@@ -111,6 +111,10 @@ class GameFixture : public ::testing::Test {
   // inside a wait of the game's (a sound, a message box).
   void At(int32_t delayMs, std::function<void()> action);
 
+  // Shows an empty window modally, runs `inside` while it blocks the game
+  // window, then closes it; returns whether it closed.
+  bool InsideAModalWindow(const std::function<void()>& inside);
+
  private:
   QTemporaryDir media_;
   std::vector<rt::Ref<rt::Timer>> timers_;

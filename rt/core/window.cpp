@@ -392,16 +392,15 @@ void Window::Announce(const std::string& text) {
   if (impl_->announcer && impl_->announcer != holder)
     impl_->announcer->setAccessibleDescription({});
   impl_->announcer = holder;
-  holder->setAccessibleDescription(core::DisplayText(text));
-  // Qt 6.4 changes the description without saying so. Told, its bridge
-  // hands Orca the object in place of the text, which Orca cannot speak at
-  // once; it reads the description when the control next gets the focus.
-  QAccessibleEvent changed(holder, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&changed);
+  const QString news = core::DisplayText(text);
+  // Qt 6.4's bridge hands Orca the object in place of the new description,
+  // which Orca cannot speak at once; it reads the description when the
+  // control next gets the focus.
+  holder->setAccessibleDescription(news);
   // And the window's news bar, where Orca's status bar command reads it.
   auto* frame = static_cast<core::TopWidget*>(top);
   const bool had = !frame->news.isEmpty();
-  frame->news = core::DisplayText(text);
+  frame->news = news;
   if (!had && QAccessible::isActive()) {
     QAccessibleEvent added(top, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&added);

@@ -126,10 +126,6 @@ void EnsureMenuStatesCurrent();
 // but a screen reader reads the items without opening a menu, so while
 // assistive technology is listening they catch up at once.
 void KeepMenuStatesCurrent();
-// Whether assistive technology is listening: Qt's bridge is active, or the
-// test driver says so (the offscreen platform has no bridge).
-bool AssistiveTechnologyListening();
-void ListenAsAssistiveTechnology(bool on);
 // Shows the enabling of every item of a bar (handlers may have come or gone).
 void ShowMenuStates(const Ref<MenuItem>& root);
 

@@ -86,19 +86,7 @@ void EnsureMenuStatesCurrent() {
 void KeepMenuStatesCurrent() {
   if (g_enabling) return;
   g_current = false;  // the handler may have changed what the enabling reads
-  if (AssistiveTechnologyListening()) RunEnableMenuItems();
-}
-
-namespace {
-bool g_listeningForTests = false;
-}  // namespace
-
-bool AssistiveTechnologyListening() {
-  return g_listeningForTests || QAccessible::isActive();
-}
-
-void ListenAsAssistiveTechnology(bool on) {
-  g_listeningForTests = on;
+  if (QAccessible::isActive()) RunEnableMenuItems();
 }
 
 void ShowMenuStates(const Ref<MenuItem>& root) {

@@ -80,11 +80,6 @@ int64_t HttpMaxBytes();
 // them) and the class records, so that a test can run start-up again.
 void ResetRuntime();
 
-// Acts as if a screen reader were listening (the offscreen platform has no
-// accessibility bridge, so Qt never says one is): the runtime then keeps
-// what it reports current after every event, as it does for Orca.
-void SetAssistiveTechnologyListening(bool on);
-
 // --- Reaching widgets --------------------------------------------------------
 // The key state that Keyboard::AsyncKeyDown reports, without a real key.
 void SetKeyDown(int32_t keyCode, bool down);

@@ -170,10 +170,6 @@ void ResetRuntime() {
   RuntimeSetExceptionHelper(nullptr);
 }
 
-void SetAssistiveTechnologyListening(bool on) {
-  core::ListenAsAssistiveTechnology(on);
-}
-
 void SetKeyDown(int32_t keyCode, bool down) {
   core::HoldKey(keyCode, down);
 }
